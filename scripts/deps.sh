@@ -22,4 +22,4 @@ fi
 echo "deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -q
-apt-get install -y -q --no-install-recommends "${missing[@]}"
+apt-get install -y -q "${missing[@]}"
