@@ -1,0 +1,43 @@
+#include "ComObj.h"
+
+#include <cstdio>
+
+#include "Registry.h"
+
+namespace bvt {
+
+std::string OleErrorMessage(HRESULT code) {
+    char buffer[1024] = {};
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                             static_cast<DWORD>(code), 0, buffer, sizeof buffer, nullptr);
+    while (n > 0 && (buffer[n - 1] == '\r' || buffer[n - 1] == '\n' || buffer[n - 1] == ' ')) buffer[--n] = '\0';
+    if (n > 0) return std::string(buffer, n);
+    char text[32];
+    std::snprintf(text, sizeof text, "OLE error %.8lx", static_cast<unsigned long>(static_cast<DWORD>(code)));
+    return text;
+}
+
+EOleSysError::EOleSysError(HRESULT code) : Exception(OleErrorMessage(code)), code_(code) {}
+
+ComPtr<IUnknown> CreateComObject(const CLSID& classId) {
+    ComPtr<IUnknown> object;
+    const HRESULT hr = CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                                        object.Receive());
+    if (FAILED(hr)) throw EOleSysError(hr);
+    return object;
+}
+
+void CreateRegKey(const std::string& key, const std::string& name, const std::string& value, HKEY root) {
+    UniqueRegKey handle;
+    DWORD disposition = 0;
+    if (Registry().CreateKeyEx(root, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+                               handle.Receive(), &disposition) != ERROR_SUCCESS) {
+        handle.Release();  // not a handle after a failed call
+        throw EOleRegistrationError();
+    }
+    if (Registry().SetValueEx(handle.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                              static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS)
+        throw EOleRegistrationError();
+}
+
+}  // namespace bvt
