@@ -1,0 +1,29 @@
+// fsembed compress IN OUT
+#include "Command.h"
+#include "CompressStream.h"
+#include "FileStream.h"
+
+namespace bvt::fsembed {
+
+namespace {
+
+int RunCompress(const Arguments& args) {
+    RequireArgumentCount(args, 2, 2);
+    TFileStream source(args[0], FileMode::OpenRead);
+    const std::int64_t size = source.Size();
+    if (size > 0x7FFFFFFF) throw Exception(args[0] + ": file too large (2 GB or more)");
+    try {
+        TFileStream dest(args[1], FileMode::Create);
+        TCompressStream().CompressStream(source, dest, static_cast<std::int32_t>(size));
+    } catch (...) {
+        DeleteFileAt(args[1]);  // no half-written container is left behind
+        throw;
+    }
+    return 0;
+}
+
+const CommandRegistrar registrar{{"compress", "IN OUT", "compress one file into a PMCS10 container", RunCompress}};
+
+}  // namespace
+
+}  // namespace bvt::fsembed
