@@ -1,0 +1,49 @@
+#include "Process.h"
+
+#include <stdexcept>
+
+namespace bvt::gui {
+
+Process::Process(const std::string& exe, const std::string& args, const std::string& workDir) {
+    std::string commandLine = "\"" + exe + "\"";
+    if (!args.empty()) commandLine += " " + args;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workDir.empty() ? nullptr : workDir.c_str(), &startup, &info_)) {
+        throw std::runtime_error("starting " + commandLine + " in '" + workDir + "' failed: error " +
+                                 std::to_string(GetLastError()));
+    }
+}
+
+Process::~Process() {
+    while (suspended_ > 0) Resume();
+    if (Running()) {
+        TerminateProcess(info_.hProcess, 255);
+        WaitForSingleObject(info_.hProcess, 10000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool Process::Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+bool Process::WaitForExit(DWORD timeoutMs) {
+    return WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD Process::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+void Process::Suspend() {
+    if (SuspendThread(info_.hThread) != static_cast<DWORD>(-1)) ++suspended_;
+}
+
+void Process::Resume() {
+    if (ResumeThread(info_.hThread) != static_cast<DWORD>(-1)) --suspended_;
+}
+
+}  // namespace bvt::gui
