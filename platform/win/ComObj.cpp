@@ -6,6 +6,11 @@
 
 namespace bvt {
 
+ComApi& Com() {
+    static ComApi api = {CoCreateInstance};
+    return api;
+}
+
 std::string OleErrorMessage(HRESULT code) {
     char buffer[1024] = {};
     DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
@@ -21,8 +26,8 @@ EOleSysError::EOleSysError(HRESULT code) : Exception(OleErrorMessage(code)), cod
 
 ComPtr<IUnknown> CreateComObject(const CLSID& classId) {
     ComPtr<IUnknown> object;
-    const HRESULT hr = CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
-                                        object.Receive());
+    const HRESULT hr = Com().CreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                            IID_IUnknown, object.Receive());
     if (FAILED(hr)) throw EOleSysError(hr);
     return object;
 }

@@ -75,6 +75,13 @@ private:
     T* p_ = nullptr;
 };
 
+// The object-creation call, replaceable by tests that need a creation to
+// fail or to hand out a stand-in object. Defaults to CoCreateInstance.
+struct ComApi {
+    decltype(&CoCreateInstance) CreateInstance;
+};
+ComApi& Com();
+
 // CoCreateInstance (in-process or local server) asking for IUnknown;
 // raises EOleSysError on failure.
 ComPtr<IUnknown> CreateComObject(const CLSID& classId);
