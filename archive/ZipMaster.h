@@ -38,12 +38,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Component.h"
 
 namespace bvt {
+
+class EngineLibrary;
 
 // Bits of ExtrOptions (bit i = identifier i of the set).
 enum ExtrOption : std::uint32_t {
@@ -145,11 +148,11 @@ public:
     std::string EnginePath() const;
 
     // Called by the engine's callback trampoline.
-    void EngineEvent(int event, const char* name, std::uint64_t size, const char* message);
+    void EngineEvent(std::uint32_t kind, const char* name, const char* message);
 
 private:
     void ReadDirectory();
-    void RunEngine(HMODULE engine);
+    void RunEngine(const EngineLibrary& engine);
     void Report(const std::string& text);
 
     std::string dllDirectory_, zipFileName_, extrBaseDir_;
@@ -166,8 +169,9 @@ private:
     std::vector<TZipDirEntry> entries_;
     std::vector<std::string> messages_;
     TZipOutcome outcome_;
-    HMODULE engine_ = nullptr;
+    std::unique_ptr<EngineLibrary> engine_;  // loaded only during Extract()
     bool busy_ = false;
+    std::string callbackFailure_;  // an exception caught in an engine callback
 };
 
 // Registers TZipMaster and its published properties with the class registry.
