@@ -9,13 +9,16 @@
 
 namespace bvt::test {
 
+// Offers IUnknown and, when asked to, hands itself out for one more
+// interface: safe as long as only the IUnknown methods are called on it.
 class BareObject : public IUnknown {
 public:
     LONG references = 1;
+    const IID* alsoOffers = nullptr;
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (!object) return E_POINTER;
         *object = nullptr;
-        if (!IsEqualIID(iid, IID_IUnknown)) return E_NOINTERFACE;
+        if (!IsEqualIID(iid, IID_IUnknown) && !(alsoOffers && IsEqualIID(iid, *alsoOffers))) return E_NOINTERFACE;
         *object = static_cast<IUnknown*>(this);
         AddRef();
         return S_OK;

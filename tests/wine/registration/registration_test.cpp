@@ -132,8 +132,17 @@ TEST_F(RegistrationTest, OnlyTheChosenShortcut) {
     EXPECT_TRUE(test::FileExistsAt(DesktopShortcut()));
 }
 
+const test::RegistrySpy* lookupSpy = nullptr;
+bool desktopLookedUpBeforeFirstShortcut = false;
+
 TEST_F(RegistrationTest, StartMenuFailureStopsTheDesktopShortcut) {
-    test::ComHook hook([](int, void**) { return HRESULT(REGDB_E_CLASSNOTREG); });
+    lookupSpy = &spy;
+    desktopLookedUpBeforeFirstShortcut = false;
+    test::ComHook hook([](int, void**) {
+        for (const auto& c : lookupSpy->Calls(RegistryCall::QueryValue))
+            if (c.name == "Desktop") desktopLookedUpBeforeFirstShortcut = true;
+        return HRESULT(REGDB_E_CLASSNOTREG);
+    });
     try {
         RegisterApplication("C:\\Apps\\Brivanta", true, true, true);
         ADD_FAILURE() << "no exception";
@@ -141,6 +150,7 @@ TEST_F(RegistrationTest, StartMenuFailureStopsTheDesktopShortcut) {
         EXPECT_EQ(e.ErrorCode(), HRESULT(REGDB_E_CLASSNOTREG));
     }
     EXPECT_EQ(hook.calls, 1);
+    EXPECT_TRUE(desktopLookedUpBeforeFirstShortcut);
     EXPECT_FALSE(test::FileExistsAt(DesktopShortcut()));
     // What came before stays written.
     EXPECT_EQ(RawString(HKEY_LOCAL_MACHINE, kAppPaths, ""), "C:\\Apps\\Brivanta\\Brivanta.exe");
@@ -255,22 +265,37 @@ TEST(ShortcutTest, TwiceOnTheSameThread) {
 
 test::BareObject* bare = nullptr;
 
-TEST(ShortcutTest, ObjectWithoutTheLinkInterfaceIsReleased) {
-    test::BareObject object;
-    bare = &object;
-    test::ComHook hook([](int, void** result) {
-        bare->AddRef();
-        *result = static_cast<IUnknown*>(bare);
-        return S_OK;
-    });
-    try {
-        CreateShortcut("C:\\A\\A.exe", "", "C:\\x.lnk", "x");
-        ADD_FAILURE() << "no exception";
-    } catch (const EIntfCastError& e) {
-        EXPECT_EQ(e.Message(), "Interface not supported");
+TEST(ShortcutTest, ObjectLackingAnInterfaceIsReleased) {
+    const IID* offers[] = {nullptr, &IID_IShellLinkA};
+    for (const IID* extra : offers) {
+        test::BareObject object;
+        object.alsoOffers = extra;
+        bare = &object;
+        test::ComHook hook([](int, void** result) {
+            bare->AddRef();
+            *result = static_cast<IUnknown*>(bare);
+            return S_OK;
+        });
+        try {
+            CreateShortcut("C:\\A\\A.exe", "", "C:\\x.lnk", "x");
+            ADD_FAILURE() << "no exception";
+        } catch (const EIntfCastError& e) {
+            EXPECT_EQ(e.Message(), "Interface not supported");
+        }
+        EXPECT_EQ(object.references, 1) << (extra ? "with IShellLinkA" : "bare");
+        bare = nullptr;
     }
-    EXPECT_EQ(object.references, 1);
-    bare = nullptr;
+}
+
+TEST(ShortcutTest, FileNameIsConvertedFromTheAnsiCodePage) {
+    const std::string folder = ShellFolderValue("Desktop") + "\\";
+    const std::string ansiName = "Caf\xE9.lnk";
+    wchar_t wide[16] = {};
+    ASSERT_GT(MultiByteToWideChar(CP_ACP, 0, ansiName.c_str(), -1, wide, 16), 0);
+    CreateShortcut("C:\\A\\A.exe", "", folder + ansiName, "x");
+    const std::wstring widePath = std::wstring(folder.begin(), folder.end()) + wide;
+    EXPECT_NE(GetFileAttributesW(widePath.c_str()), INVALID_FILE_ATTRIBUTES);
+    DeleteFileW(widePath.c_str());
 }
 
 TEST(ComObjTest, OleErrorMessages) {
