@@ -158,8 +158,15 @@ ClassBuilder<T>& ClassBuilder<T>::Set(const std::string& name, std::vector<std::
 
 // Registers class T under className, inheriting the properties of the
 // registered class parentName ("TComponent" is always registered).
+// Registering a name again changes nothing: the first registration and its
+// properties stand, and the builder's additions go to a discarded entry.
 template <class T>
 ClassBuilder<T> RegisterClass(const std::string& className, const std::string& parentName) {
+    if (ClassRegistry::Instance().Find(className)) {
+        static ClassInfo discarded;
+        discarded = ClassInfo();
+        return ClassBuilder<T>(discarded);
+    }
     ClassInfo info;
     info.name = className;
     info.parent = ClassRegistry::Instance().Find(parentName);
