@@ -9,6 +9,9 @@
 #ifndef BVT_INSTALLER
 #define BVT_INSTALLER ""
 #endif
+#ifndef BVT_SAMPLE_DOCUMENT
+#define BVT_SAMPLE_DOCUMENT ""
+#endif
 #ifndef BVT_GUI_FIXTURE
 #define BVT_GUI_FIXTURE ""
 #endif
@@ -19,6 +22,7 @@ namespace {
 
 std::string installer = BVT_INSTALLER;
 std::string fixture = BVT_GUI_FIXTURE;
+std::string sample = BVT_SAMPLE_DOCUMENT;
 
 }  // namespace
 
@@ -26,6 +30,7 @@ void ParseTestArguments(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--installer=", 12) == 0) installer = argv[i] + 12;
         if (std::strncmp(argv[i], "--fixture=", 10) == 0) fixture = argv[i] + 10;
+        if (std::strncmp(argv[i], "--sample=", 9) == 0) sample = argv[i] + 9;
     }
 }
 
@@ -37,6 +42,8 @@ std::string DistFolder() {
 }
 
 std::string FixturePath() { return WindowsPath(fixture); }
+
+std::string SampleDocument() { return WindowsPath(sample); }
 
 }  // namespace bvt::gui
 
