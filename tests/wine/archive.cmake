@@ -1,0 +1,23 @@
+# The archive component on Windows: TZipMaster with the real unzip engine
+# and two broken variants of it (an old version, a missing entry point).
+# The engines sit in folders next to the test program, which also carries a
+# stray unzdll.dll of its own that must never be picked up.
+set(BVT_ARCHIVE_TEST_DIR ${CMAKE_CURRENT_BINARY_DIR}/archive_test)
+bvt_engine_dll(TARGET unzdll_test_real SOURCE ${PROJECT_SOURCE_DIR}/engines/unzdll/UnzDll.cpp
+               OUTPUT_DIR ${BVT_ARCHIVE_TEST_DIR}/engines/real OUTPUT_NAME unzdll)
+bvt_engine_dll(TARGET unzdll_test_old SOURCE ${PROJECT_SOURCE_DIR}/engines/unzdll/UnzDll.cpp
+               OUTPUT_DIR ${BVT_ARCHIVE_TEST_DIR}/engines/old OUTPUT_NAME unzdll DEFINITIONS UNZDLL_REPORTED_VERSION=160)
+bvt_engine_dll(TARGET unzdll_test_noversion SOURCE ${PROJECT_SOURCE_DIR}/engines/unzdll/UnzDll.cpp
+               OUTPUT_DIR ${BVT_ARCHIVE_TEST_DIR}/engines/noversion OUTPUT_NAME unzdll DEFINITIONS UNZDLL_OMIT_VERSION)
+bvt_engine_dll(TARGET unzdll_test_stray SOURCE ${PROJECT_SOURCE_DIR}/engines/unzdll/UnzDll.cpp
+               OUTPUT_DIR ${BVT_ARCHIVE_TEST_DIR} OUTPUT_NAME unzdll)
+
+file(GLOB BVT_ARCHIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/archive/*.cpp)
+add_executable(archive_tests ${BVT_ARCHIVE_TEST_SOURCES})
+target_link_libraries(archive_tests PRIVATE bvt_archive ${BVT_GTEST})
+set_target_properties(archive_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BVT_ARCHIVE_TEST_DIR})
+add_dependencies(archive_tests unzdll_test_real unzdll_test_old unzdll_test_noversion unzdll_test_stray)
+bvt_wine_test(NAME archive_tests COMMAND archive_tests)
+# The archive writer library as the installer carries it.
+target_compile_definitions(archive_tests PRIVATE BVT_ZIPDLL_PATH="Z:${BVT_EMBED_DIR}/zipdll.dll")
+add_dependencies(archive_tests zipdll)
