@@ -9,12 +9,12 @@ constexpr REGSAM kReadWriteAccess = KEY_READ | KEY_WRITE;
 
 LONG CreateKey(HKEY base, const std::string& path, REGSAM access, UniqueRegKey& key) {
     DWORD disposition = 0;
-    return Registry().CreateKeyEx(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
-                                  key.Receive(), &disposition);
+    return RegistryCalls().CreateKeyEx(base, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
+                                       key.Receive(), &disposition);
 }
 
 LONG OpenExistingKey(HKEY base, const std::string& path, REGSAM access, UniqueRegKey& key) {
-    return Registry().OpenKeyEx(base, path.c_str(), 0, access, key.Receive());
+    return RegistryCalls().OpenKeyEx(base, path.c_str(), 0, access, key.Receive());
 }
 
 }  // namespace

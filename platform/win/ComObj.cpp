@@ -35,13 +35,14 @@ ComPtr<IUnknown> CreateComObject(const CLSID& classId) {
 void CreateRegKey(const std::string& key, const std::string& name, const std::string& value, HKEY root) {
     UniqueRegKey handle;
     DWORD disposition = 0;
-    if (Registry().CreateKeyEx(root, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
-                               handle.Receive(), &disposition) != ERROR_SUCCESS) {
+    if (RegistryCalls().CreateKeyEx(root, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                                    nullptr, handle.Receive(), &disposition) != ERROR_SUCCESS) {
         handle.Release();  // not a handle after a failed call
         throw EOleRegistrationError();
     }
-    if (Registry().SetValueEx(handle.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                              static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS)
+    if (RegistryCalls().SetValueEx(handle.Get(), name.c_str(), 0, REG_SZ,
+                                   reinterpret_cast<const BYTE*>(value.c_str()),
+                                   static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS)
         throw EOleRegistrationError();
 }
 

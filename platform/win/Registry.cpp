@@ -15,8 +15,8 @@ RegistryApi registry = systemRegistry;
 
 }  // namespace
 
-RegistryApi& Registry() { return registry; }
-const RegistryApi& SystemRegistry() { return systemRegistry; }
+RegistryApi& RegistryCalls() { return registry; }
+const RegistryApi& SystemRegistryCalls() { return systemRegistry; }
 
 UniqueRegKey& UniqueRegKey::operator=(UniqueRegKey&& other) noexcept {
     if (this != &other) {
@@ -38,7 +38,7 @@ HKEY UniqueRegKey::Release() {
 }
 
 void UniqueRegKey::Reset() {
-    if (key_) Registry().CloseKey(Release());
+    if (key_) RegistryCalls().CloseKey(Release());
 }
 
 void TRegistry::SetRootKey(HKEY root) {
@@ -62,29 +62,30 @@ void TRegistry::ChangeKey(UniqueRegKey key, const std::string& path) {
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
     // Without a current key there is nothing to set the value on.
-    if (!CurrentKey() ||
-        Registry().SetValueEx(CurrentKey(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                              static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS)
+    if (!CurrentKey() || RegistryCalls().SetValueEx(CurrentKey(), name.c_str(), 0, REG_SZ,
+                                                    reinterpret_cast<const BYTE*>(value.c_str()),
+                                                    static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS)
         RaiseRegistryError("Failed to set data for", name);
 }
 
 bool TRegistry::ValueExists(const std::string& name) const {
     if (!CurrentKey()) return false;
     DWORD type = 0, size = 0;
-    return Registry().QueryValueEx(CurrentKey(), name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+    return RegistryCalls().QueryValueEx(CurrentKey(), name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
 }
 
 std::string TRegistry::ReadString(const std::string& name) const {
     if (!CurrentKey()) return {};
     DWORD type = 0, size = 0;
-    if (Registry().QueryValueEx(CurrentKey(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+    if (RegistryCalls().QueryValueEx(CurrentKey(), name.c_str(), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS ||
         size == 0)
         return {};
     // One spare NUL: stored strings need not be terminated.
     std::vector<char> data(size + 1, '\0');
     DWORD got = size;
-    if (Registry().QueryValueEx(CurrentKey(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                                &got) != ERROR_SUCCESS)
+    if (RegistryCalls().QueryValueEx(CurrentKey(), name.c_str(), nullptr, &type,
+                                     reinterpret_cast<BYTE*>(data.data()), &got) != ERROR_SUCCESS)
         RaiseRegistryError("Failed to get data for", name);
     if (type != REG_SZ && type != REG_EXPAND_SZ) RaiseRegistryError("Invalid data type for", name);
     if (got > size) got = size;

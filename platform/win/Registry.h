@@ -29,9 +29,9 @@ struct RegistryApi {
 };
 
 // The table in use. Replace its entries (and restore them) only from tests.
-RegistryApi& Registry();
+RegistryApi& RegistryCalls();
 // The Win32 functions themselves.
-const RegistryApi& SystemRegistry();
+const RegistryApi& SystemRegistryCalls();
 
 // Owns one open key handle and closes it through the table.
 class UniqueRegKey {

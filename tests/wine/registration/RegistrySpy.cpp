@@ -20,8 +20,8 @@ LONG Record(RegistryCall call, const std::function<LONG()>& system) {
 LONG WINAPI SpyCreateKeyEx(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR keyClass, DWORD options, REGSAM access,
                            const LPSECURITY_ATTRIBUTES security, PHKEY result, LPDWORD disposition) {
     const LONG rc = Record({RegistryCall::Create, subKey ? subKey : "", access, 0}, [&] {
-        return SystemRegistry().CreateKeyEx(key, subKey, reserved, keyClass, options, access, security, result,
-                                            disposition);
+        return SystemRegistryCalls().CreateKeyEx(key, subKey, reserved, keyClass, options, access, security, result,
+                                                 disposition);
     });
     if (rc == ERROR_SUCCESS) ++active->opened;
     return rc;
@@ -29,25 +29,25 @@ LONG WINAPI SpyCreateKeyEx(HKEY key, LPCSTR subKey, DWORD reserved, LPSTR keyCla
 
 LONG WINAPI SpyOpenKeyEx(HKEY key, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result) {
     const LONG rc = Record({RegistryCall::Open, subKey ? subKey : "", access, 0},
-                           [&] { return SystemRegistry().OpenKeyEx(key, subKey, options, access, result); });
+                           [&] { return SystemRegistryCalls().OpenKeyEx(key, subKey, options, access, result); });
     if (rc == ERROR_SUCCESS) ++active->opened;
     return rc;
 }
 
 LONG WINAPI SpySetValueEx(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data, DWORD size) {
     return Record({RegistryCall::SetValue, name ? name : "", 0, 0},
-                  [&] { return SystemRegistry().SetValueEx(key, name, reserved, type, data, size); });
+                  [&] { return SystemRegistryCalls().SetValueEx(key, name, reserved, type, data, size); });
 }
 
 LONG WINAPI SpyQueryValueEx(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size) {
     return Record({RegistryCall::QueryValue, name ? name : "", 0, 0},
-                  [&] { return SystemRegistry().QueryValueEx(key, name, reserved, type, data, size); });
+                  [&] { return SystemRegistryCalls().QueryValueEx(key, name, reserved, type, data, size); });
 }
 
 LONG WINAPI SpyCloseKey(HKEY key) {
     ++active->closed;
     active->calls.push_back({RegistryCall::Close, "", 0, 0});
-    return SystemRegistry().CloseKey(key);
+    return SystemRegistryCalls().CloseKey(key);
 }
 
 void Check(LONG rc, const std::string& what) {
@@ -56,13 +56,13 @@ void Check(LONG rc, const std::string& what) {
 
 }  // namespace
 
-RegistrySpy::RegistrySpy() : saved_(Registry()) {
+RegistrySpy::RegistrySpy() : saved_(RegistryCalls()) {
     active = this;
-    Registry() = {SpyCreateKeyEx, SpyOpenKeyEx, SpySetValueEx, SpyQueryValueEx, SpyCloseKey};
+    RegistryCalls() = {SpyCreateKeyEx, SpyOpenKeyEx, SpySetValueEx, SpyQueryValueEx, SpyCloseKey};
 }
 
 RegistrySpy::~RegistrySpy() {
-    Registry() = saved_;
+    RegistryCalls() = saved_;
     active = nullptr;
 }
 

@@ -33,10 +33,12 @@ TEST_F(AccessTest, SystemRefusesFullAccessToAReadWriteKey) {
     const struct {
         REGSAM access;
         LONG expected;
-    } cases[] = {{KEY_ALL_ACCESS, ERROR_ACCESS_DENIED}, {KEY_READ | KEY_WRITE, ERROR_SUCCESS}, {KEY_READ, ERROR_SUCCESS}};
+    } cases[] = {
+        {KEY_ALL_ACCESS, ERROR_ACCESS_DENIED}, {KEY_READ | KEY_WRITE, ERROR_SUCCESS}, {KEY_READ, ERROR_SUCCESS}};
     for (const auto& c : cases) {
         HKEY key = nullptr;
-        EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, c.access, &key), c.expected) << std::hex << c.access;
+        EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, c.access, &key), c.expected)
+            << std::hex << c.access;
         if (key) RegCloseKey(key);
     }
 }

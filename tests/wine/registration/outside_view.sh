@@ -90,7 +90,8 @@ expect_shortcut() {  # lnk file (Linux path), target, working folder
   [ "$(lnk_field "$work/lnk" 'Local path')" = "$2" ] || fail "$1 target: $(lnk_field "$work/lnk" 'Local path')"
   [ "$(lnk_field "$work/lnk" 'Working directory')" = "$3" ] ||
     fail "$1 working folder: $(lnk_field "$work/lnk" 'Working directory')"
-  [ "$(lnk_field "$work/lnk" 'Description')" = "Brivanta" ] || fail "$1 description: $(lnk_field "$work/lnk" 'Description')"
+  [ "$(lnk_field "$work/lnk" 'Description')" = "Brivanta" ] ||
+    fail "$1 description: $(lnk_field "$work/lnk" 'Description')"
   [ -z "$(lnk_field "$work/lnk" 'Command line arguments')" ] ||
     fail "$1 arguments: $(lnk_field "$work/lnk" 'Command line arguments')"
 }

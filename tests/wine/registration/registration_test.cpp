@@ -24,7 +24,9 @@ const std::string kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Un
 const std::string kApplication = "SOFTWARE\\Brivanta";
 const std::string kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-std::string ShellFolderValue(const char* name) { return RawString(HKEY_CURRENT_USER, kShellFolders, name).value_or(""); }
+std::string ShellFolderValue(const char* name) {
+    return RawString(HKEY_CURRENT_USER, kShellFolders, name).value_or("");
+}
 std::string StartMenuShortcut() { return ShellFolderValue("Programs") + "\\Brivanta.lnk"; }
 std::string DesktopShortcut() { return ShellFolderValue("Desktop") + "\\Brivanta.lnk"; }
 
