@@ -94,6 +94,32 @@ inline bool FindMatch(const std::uint8_t* s, std::size_t p, std::size_t n, std::
     return true;
 }
 
+// FindMatch for a position with at least 18 readable bytes (p + 18 <= n) on
+// a little-endian machine: the same decision with one unpredictable branch.
+inline bool FindMatchWide(const std::uint8_t* s, std::size_t p, std::size_t& length, std::size_t& position) {
+    const std::uint64_t here = Load64(s + p);
+    const unsigned t = (static_cast<unsigned>(here & 0xFF) << 8) ^ (static_cast<unsigned>(here >> 8 & 0xFF) << 4) ^
+                       static_cast<unsigned>(here >> 16 & 0xFF);
+    const unsigned h = (t * kHashMultiplier >> 4) & (kHashSize - 1);
+    const long candidate = hashTable[h];
+    hashTable[h] = static_cast<std::int16_t>(p);
+    // -1 (empty) and the negative read-backs of positions >= 32768 fail the
+    // first test; anything more than 4095 back fails the second.
+    const bool inReach = (candidate >= 0) & (static_cast<long>(p) - candidate <= static_cast<long>(kMaxOffset));
+    const std::size_t c = inReach ? static_cast<std::size_t>(candidate) : p;
+    const std::uint64_t diff = here ^ Load64(s + c);
+    if (!inReach | ((diff & 0xFFFFFF) != 0)) return false;
+    if (diff) {
+        length = FirstDifference(diff);
+    } else if (const std::uint64_t next = Load64(s + p + 8) ^ Load64(s + c + 8)) {
+        length = 8 + FirstDifference(next);
+    } else {
+        length = s[p + 16] != s[c + 16] ? 16 : s[p + 17] != s[c + 17] ? 17 : 18;
+    }
+    position = c;
+    return true;
+}
+
 inline void PutWord(std::uint8_t* d, unsigned v) {
     d[0] = static_cast<std::uint8_t>(v >> 8);
     d[1] = static_cast<std::uint8_t>(v);
@@ -115,8 +141,8 @@ std::uint16_t CompressBlock(const std::uint8_t* source, std::uint8_t* dest, std:
             y += 2;
             bit = 0;
         }
-        const std::size_t runLimit = n - x < kMaxRun ? n - x : kMaxRun;
-        const std::size_t run = RunLength(source, x, runLimit);
+        std::size_t run = 1;
+        if (x + 1 < n && source[x + 1] == source[x]) run = RunLength(source, x, n - x < kMaxRun ? n - x : kMaxRun);
         std::size_t length = 0, position = 0;
         if (run >= kMinRun) {
             dest[y] = 0;
@@ -125,7 +151,8 @@ std::uint16_t CompressBlock(const std::uint8_t* source, std::uint8_t* dest, std:
             y += 4;
             x += run;
             command = command << 1 | 1;
-        } else if (FindMatch(source, x, n, length, position)) {
+        } else if (kWordCompare && x + kMaxMatch <= n ? FindMatchWide(source, x, length, position)
+                                                       : FindMatch(source, x, n, length, position)) {
             PutWord(dest + y, static_cast<unsigned>((x - position) << 4 | (length - kMinMatch)));
             y += 2;
             x += length;

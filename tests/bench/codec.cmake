@@ -1,0 +1,10 @@
+# The block codec against LZ4 and memcpy on real executables (codec_bench).
+find_library(LZ4_LIB lz4)
+find_path(LZ4_INCLUDE lz4.h)
+if(LZ4_LIB AND LZ4_INCLUDE)
+  add_executable(codec_bench ${CMAKE_CURRENT_LIST_DIR}/codec_bench.cpp)
+  target_include_directories(codec_bench PRIVATE ${LZ4_INCLUDE})
+  target_link_libraries(codec_bench PRIVATE bvt_portable ${LZ4_LIB})
+else()
+  message(STATUS "liblz4 not found: codec_bench not built")
+endif()
