@@ -1,5 +1,6 @@
 #include "Registry.h"
 
+#include <utility>
 #include <vector>
 
 namespace bvt {
@@ -54,10 +55,10 @@ void TRegistry::CloseKey() {
     currentPath_.clear();
 }
 
-void TRegistry::ChangeKey(UniqueRegKey key, const std::string& path) {
+void TRegistry::ChangeKey(UniqueRegKey key, std::string path) {
     CloseKey();
     currentKey_ = std::move(key);
-    currentPath_ = path;
+    currentPath_ = std::move(path);
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
@@ -77,10 +78,8 @@ bool TRegistry::ValueExists(const std::string& name) const {
 std::string TRegistry::ReadString(const std::string& name) const {
     if (!CurrentKey()) return {};
     DWORD type = 0, size = 0;
-    if (RegistryCalls().QueryValueEx(CurrentKey(), name.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
-        size == 0)
-        return {};
+    const LONG sizeQuery = RegistryCalls().QueryValueEx(CurrentKey(), name.c_str(), nullptr, &type, nullptr, &size);
+    if (sizeQuery != ERROR_SUCCESS || size == 0) return {};
     // One spare NUL: stored strings need not be terminated.
     std::vector<char> data(size + 1, '\0');
     DWORD got = size;
@@ -88,8 +87,7 @@ std::string TRegistry::ReadString(const std::string& name) const {
                                      reinterpret_cast<BYTE*>(data.data()), &got) != ERROR_SUCCESS)
         RaiseRegistryError("Failed to get data for", name);
     if (type != REG_SZ && type != REG_EXPAND_SZ) RaiseRegistryError("Invalid data type for", name);
-    if (got > size) got = size;
-    std::string text(data.data(), got);
+    std::string text(data.data(), got < size ? got : size);
     return text.substr(0, text.find('\0'));
 }
 

@@ -82,7 +82,7 @@ public:
 
 protected:
     // Adopts a newly opened key as the current one, closing the previous.
-    void ChangeKey(UniqueRegKey key, const std::string& path);
+    void ChangeKey(UniqueRegKey key, std::string path);
 
 private:
     HKEY rootKey_ = HKEY_CURRENT_USER;
