@@ -17,6 +17,8 @@ bvt_wine_test(NAME registration_tests COMMAND registration_tests)
 
 add_executable(registration_probe ${BVT_REGISTRATION_TESTS}/registration_probe.cpp)
 target_link_libraries(registration_probe PRIVATE bvt_registration)
+# The shell-launch test starts a copy of the probe.
+add_dependencies(registration_tests registration_probe)
 if(BVT_RUN_WINDOWS_TESTS)
   add_test(NAME registration_outside_view
            COMMAND bash ${BVT_REGISTRATION_TESTS}/outside_view.sh $<TARGET_FILE:registration_probe>)

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <objbase.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "ComFakes.h"
 #include "ComObj.h"
@@ -213,6 +215,40 @@ TEST_F(RegistrationTest, ShellFolderFallbackPutsTheShortcutBelowWindows) {
     RemoveDirectoryA(folder.c_str());
     ASSERT_TRUE(fields);
     EXPECT_EQ(fields->target, "C:\\Apps\\Brivanta\\Brivanta.exe");
+}
+
+// Starts `file` through the shell as the installer's final launch does;
+// the program's exit code, or -1 when the shell cannot find it.
+int ShellRun(const char* file) {
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    info.lpVerb = "open";
+    info.lpFile = file;
+    info.nShow = SW_HIDE;
+    if (!ShellExecuteExA(&info) || !info.hProcess) return -1;
+    WaitForSingleObject(info.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hProcess);
+    return int(code);
+}
+
+TEST_F(RegistrationTest, ShellFindsTheProgramThroughAppPaths) {
+    // Stand-in program: the probe beside this test, which exits with 2 when
+    // started without arguments.
+    char self[MAX_PATH] = {};
+    ASSERT_GT(GetModuleFileNameA(nullptr, self, MAX_PATH), 0u);
+    const std::string probe = std::string(self, strrchr(self, '\\') + 1) + "registration_probe.exe";
+    CreateDirectoryA("C:\\Apps", nullptr);
+    CreateDirectoryA("C:\\Apps\\Brivanta", nullptr);
+    ASSERT_TRUE(CopyFileA(probe.c_str(), "C:\\Apps\\Brivanta\\Brivanta.exe", FALSE));
+    EXPECT_EQ(ShellRun("Brivanta.exe"), -1) << "found before registration";
+    RegisterApplication("C:\\Apps\\Brivanta", false, false, false);
+    // Windows also resolves the bare name "Brivanta"; Wine only the name
+    // with its extension.
+    EXPECT_EQ(ShellRun("Brivanta.exe"), 2);
+    DeleteFileA("C:\\Apps\\Brivanta\\Brivanta.exe");
 }
 
 TEST(ShortcutTest, WorkingDirectoryIsTheTargetsFolder) {
