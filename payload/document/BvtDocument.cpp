@@ -3,12 +3,24 @@
 #include "FileStream.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace bvt {
 
 namespace {
 
 const char kSignature[] = "BVT1";
+constexpr std::size_t kSignatureLength = sizeof kSignature - 1;
+
+// The first line is exactly the signature. Checked on the raw bytes first,
+// so that any other file (a picture, say) is called what it is: not a
+// Brivanta document.
+bool StartsWithSignature(const char* data, std::size_t size) {
+    if (size < kSignatureLength || std::memcmp(data, kSignature, kSignatureLength) != 0) return false;
+    const std::size_t rest = size - kSignatureLength;
+    const char* after = data + kSignatureLength;
+    return rest == 0 || after[0] == '\n' || (rest >= 2 && after[0] == '\r' && after[1] == '\n');
+}
 
 // One line of the document: [begin, end) without its line break, and its
 // 1-based number for messages.
@@ -22,7 +34,6 @@ struct Line {
             if (*p != ' ' && *p != '\t') return false;
         return true;
     }
-    std::string Text() const { return std::string(begin, end); }
 };
 
 // Cuts the buffer into lines. A line ends at LF; one CR before the LF is
@@ -127,10 +138,10 @@ void ReadBody(LineReader& reader, BvtDocument& document) {
 
 BvtDocument ParseBvtDocument(const char* data, std::size_t size) {
     if (size > kBvtMaxDocumentSize) throw EBvtFormatError("The document is larger than 1 MB.");
+    if (!StartsWithSignature(data, size)) throw EBvtFormatError("The file is not a Brivanta document.");
     LineReader reader(data, size);
     Line line{};
-    if (!reader.Next(line) || line.Text() != kSignature)
-        throw EBvtFormatError("The file is not a Brivanta document.");
+    reader.Next(line);  // the signature
 
     BvtDocument document;
     std::size_t headerLines = 0;
