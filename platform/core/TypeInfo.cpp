@@ -27,28 +27,28 @@ ClassRegistry& ClassRegistry::Instance() {
         component.name = "TComponent";
         component.type = typeid(TComponent);
         component.create = [](TComponent* owner) { return new TComponent(owner); };
-        r.classes_.push_back(new ClassInfo(std::move(component)));
+        r.classes_.push_back(std::make_unique<ClassInfo>(std::move(component)));
         return r;
     }();
     return registry;
 }
 
 ClassInfo& ClassRegistry::Register(ClassInfo info) {
-    for (ClassInfo* c : classes_)
+    for (const auto& c : classes_)
         if (SameText(c->name, info.name)) return *c;
-    classes_.push_back(new ClassInfo(std::move(info)));  // lives for the process
+    classes_.push_back(std::make_unique<ClassInfo>(std::move(info)));
     return *classes_.back();
 }
 
 const ClassInfo* ClassRegistry::Find(const std::string& className) const {
-    for (const ClassInfo* c : classes_)
-        if (SameText(c->name, className)) return c;
+    for (const auto& c : classes_)
+        if (SameText(c->name, className)) return c.get();
     return nullptr;
 }
 
 const ClassInfo* ClassRegistry::FindByType(std::type_index type) const {
-    for (const ClassInfo* c : classes_)
-        if (c->type == type) return c;
+    for (const auto& c : classes_)
+        if (c->type == type) return c.get();
     return nullptr;
 }
 

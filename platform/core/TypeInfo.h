@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <typeindex>
 #include <vector>
@@ -65,7 +66,8 @@ public:
     const ClassInfo* ClassOf(const TComponent& component) const;
 
 private:
-    std::vector<ClassInfo*> classes_;
+    // Owned here; entries never move, so references to them stay valid.
+    std::vector<std::unique_ptr<ClassInfo>> classes_;
 };
 
 // Fluent registration of a class T derived from TComponent:
