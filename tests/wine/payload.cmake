@@ -21,3 +21,21 @@ target_link_libraries(payload_uninstall_tests PRIVATE payload_fake_installation 
 target_compile_definitions(payload_uninstall_tests PRIVATE BVT_PAYLOAD_STAGE="${BVT_PAYLOAD_STAGE}")
 add_dependencies(payload_uninstall_tests payload_zip)
 bvt_wine_test(NAME payload_uninstall COMMAND payload_uninstall_tests)
+
+# The same removal read back by independent readers (wine reg query, the
+# Linux file system) from a script.
+add_executable(payload_fake_install ${BVT_PAYLOAD_TEST_DIR}/fake_install_main.cpp)
+target_link_libraries(payload_fake_install PRIVATE payload_fake_installation)
+add_dependencies(payload_fake_install payload_zip)
+if(BVT_RUN_WINDOWS_TESTS)
+  add_test(NAME payload_uninstall_registry
+           COMMAND bash ${BVT_PAYLOAD_TEST_DIR}/uninstall_registry_check.sh ${PROJECT_SOURCE_DIR}
+                   $<TARGET_FILE:payload_fake_install> ${BVT_PAYLOAD_STAGE}/uninstall.exe)
+  set_tests_properties(payload_uninstall_registry PROPERTIES TIMEOUT 300 LABELS wine)
+endif()
+
+# payload.zip through Info-ZIP's readers and a raw field check in Python.
+# Needs no Wine, but only the Windows builds make the archive.
+add_test(NAME payload_zip_format
+         COMMAND bash ${BVT_PAYLOAD_TEST_DIR}/payload_zip_check.sh ${BVT_EMBED_DIR}/payload.zip ${BVT_PAYLOAD_STAGE})
+set_tests_properties(payload_zip_format PROPERTIES TIMEOUT 120)
