@@ -1,7 +1,9 @@
 // The description reader on arbitrary bytes: decoding must either refuse the
 // bytes with an exception or give a tree that encodes back to exactly the
 // same bytes; instantiating (probe classes and TFileSource, restored into a
-// scratch temporary folder) must fail cleanly or succeed.
+// scratch temporary folder) must fail cleanly or succeed. An input starting
+// with 'S' is a bare payload that gets a valid envelope, so that mutations
+// reach the payload parser past the checksum.
 #include <stdlib.h>
 
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "BinaryDescription.h"
+#include "Crc32.h"
 #include "ComponentStreaming.h"
 #include "DescriptionCompiler.h"
 #include "FileSrc.h"
@@ -49,9 +52,26 @@ void Setup() {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+std::vector<std::uint8_t> Sealed(const std::uint8_t* payload, std::size_t size) {
+    const std::uint32_t crc = bvt::Crc32(0, payload, size);
+    std::vector<std::uint8_t> out = {'B', 'V', 'W', 'D'};
+    for (std::uint32_t v : {bvt::DescriptionVersion, static_cast<std::uint32_t>(size), crc})
+        for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    out.insert(out.end(), payload, payload + size);
+    return out;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t inputSize) {
     static const bool ready = (Setup(), true);
     (void)ready;
+    std::vector<std::uint8_t> sealed;
+    const std::uint8_t* data = input;
+    std::size_t size = inputSize;
+    if (inputSize > 0 && input[0] == 'S') {
+        sealed = Sealed(input + 1, inputSize - 1);
+        data = sealed.data();
+        size = sealed.size();
+    }
     bvt::DescObject tree;
     try {
         tree = bvt::DecodeDescription(data, size);
