@@ -18,5 +18,16 @@ info=$(zipinfo -v "$zip") || fail "zipinfo"
 grep -q 'There is no zipfile comment' <<<"$info" || fail "zipinfo: no archive comment"
 names=$(zipinfo -1 "$zip" | tr '\n' ' ')
 [ "$names" = "uninstall.exe sample.bvt readme.txt Brivanta.chm Brivanta.exe " ] || fail "entry order: $names"
+# The help file, through 7-Zip's CHM reader: every page and the contents
+# are there, byte for byte.
+help=$(mktemp -d)
+trap 'rm -rf "$help"' EXIT
+if 7z x -y -o"$help" "$stage/Brivanta.chm" >/dev/null; then
+  for source in "$here"/../../../payload/help/*.html "$here"/../../../payload/help/*.hhc "$here"/../../../payload/help/style.css; do
+    cmp -s "$source" "$help/$(basename "$source")" || fail "Brivanta.chm: $(basename "$source")"
+  done
+else
+  fail "7z cannot read Brivanta.chm"
+fi
 python3 "$here/payload_zip_check.py" "$zip" "$stage" || status=1
 exit $status

@@ -10,7 +10,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${BVT_CHECK_UNDER_XVFB:-}" ]; then
 fi
 "$root/scripts/wine-prefix.sh" || exit 1
 prefix=$(mktemp -d "$root/build/wine/run.XXXXXX")
-cleanup() { timeout 30 wineserver -k 2>/dev/null; rm -rf "$prefix"; }
+otherdrive=$(mktemp -d /dev/shm/bvt-otherdrive.XXXXXX)
+cleanup() { timeout 30 wineserver -k 2>/dev/null; rm -rf "$prefix" "$otherdrive"; }
 trap cleanup EXIT
 cp -a "$root/build/wine/base/." "$prefix/"
 find "$prefix/drive_c" >/dev/null
@@ -32,6 +33,10 @@ lacks_key() { ! query "$1"; }
 value_is() {  # key, value name ("" for the unnamed), expected data
   if [ -z "$2" ]; then query "$1" /ve; else query "$1" /v "$2"; fi || return 1
   tr -d '\r' <"$prefix/query.txt" | grep -q -F "    REG_SZ    $3"
+}
+pending_contains() {  # text expected among the files removed at the next restart
+  query 'HKLM\System\CurrentControlSet\Control\Session Manager' /v PendingFileRenameOperations || return 1
+  grep -q -F "$1" "$prefix/query.txt"
 }
 
 folder='C:\Program Files\Brivanta'
@@ -59,6 +64,23 @@ check "neighbouring application key kept" value_is 'HKLM\SOFTWARE\BrivantaNeighb
 check "installation folder removed" test ! -e "$unix_folder"
 check "Program Files kept" test -d "$prefix/drive_c/Program Files"
 check "shortcuts removed" test "$(find "$prefix/drive_c/users" -name Brivanta.lnk | wc -l)" -eq 0
+check "own file parked in the temporary folder for removal at restart" pending_contains '\Temp\~bvtuninstall-'
+
+# Again with the temporary folder on another volume (drive T: on a tmpfs):
+# the running uninstaller cannot move its own file there, so that file and
+# the folder are left to the next restart, and the exit code says so.
+ln -s "$otherdrive" "$prefix/dosdevices/t:"
+wine_quiet reg add 'HKCU\Environment' /v TEMP /d 'T:\' /f
+wine_quiet reg add 'HKCU\Environment' /v TMP /d 'T:\' /f
+check "second fake installation written" wine_quiet "$fake" "$folder" "$(winepath -w "$uninstaller" 2>/dev/null)"
+timeout 120 wine "$folder\UNINSTALL.EXE" /S >"$prefix/out.txt" 2>&1
+rc=$?
+check "other volume: exit code 3, removal completes at restart (got $rc)" test "$rc" -eq 3
+check "other volume: only uninstall.exe left in the folder" test "$(ls "$unix_folder")" = "uninstall.exe"
+check "other volume: uninstall.exe scheduled" pending_contains 'C:\Program Files\Brivanta\uninstall.exe'
+check "other volume: App Paths entry removed" lacks_key "$hklm\\App Paths\\Brivanta.exe"
+check "other volume: association removed" lacks_key 'HKCR\BVT file'
+check "other volume: nothing parked on drive T:" test -z "$(ls -A "$otherdrive")"
 
 echo "uninstall registry check: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
