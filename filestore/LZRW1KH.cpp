@@ -60,6 +60,12 @@ inline std::size_t MatchLength(const std::uint8_t* a, const std::uint8_t* b, std
     return m;
 }
 
+// Whether the 16 bytes at p are all equal (16 bytes readable).
+inline bool SixteenEqual(const std::uint8_t* p) {
+    const std::uint64_t pattern = p[0] * 0x0101010101010101ull;
+    return (Load64(p) ^ pattern) == 0 && (Load64(p + 8) ^ pattern) == 0;
+}
+
 // Length of the run of bytes equal to s[x] starting at x, at most `limit`.
 inline std::size_t RunLength(const std::uint8_t* s, std::size_t x, std::size_t limit) {
     if (limit < 2 || s[x + 1] != s[x]) return 1;
@@ -141,8 +147,12 @@ std::uint16_t CompressBlock(const std::uint8_t* source, std::uint8_t* dest, std:
             y += 2;
             bit = 0;
         }
+        // Only runs of 16 or more matter; with 18 bytes readable two word
+        // compares rule a run out without a hard-to-predict branch on pairs.
+        const bool wide = kWordCompare && x + kMaxMatch <= n;
         std::size_t run = 1;
-        if (x + 1 < n && source[x + 1] == source[x]) run = RunLength(source, x, n - x < kMaxRun ? n - x : kMaxRun);
+        if (wide ? SixteenEqual(source + x) : x + 1 < n && source[x + 1] == source[x])
+            run = RunLength(source, x, n - x < kMaxRun ? n - x : kMaxRun);
         std::size_t length = 0, position = 0;
         if (run >= kMinRun) {
             dest[y] = 0;
@@ -151,8 +161,7 @@ std::uint16_t CompressBlock(const std::uint8_t* source, std::uint8_t* dest, std:
             y += 4;
             x += run;
             command = command << 1 | 1;
-        } else if (kWordCompare && x + kMaxMatch <= n ? FindMatchWide(source, x, length, position)
-                                                       : FindMatch(source, x, n, length, position)) {
+        } else if (wide ? FindMatchWide(source, x, length, position) : FindMatch(source, x, n, length, position)) {
             PutWord(dest + y, static_cast<unsigned>((x - position) << 4 | (length - kMinMatch)));
             y += 2;
             x += length;
@@ -199,24 +208,25 @@ std::size_t DecompressBlock(const std::uint8_t* source, std::size_t sourceSize, 
             bits = 16;
             continue;  // the block may end right after a control word
         }
-        if (!(command & 0x8000)) {
-            // A stretch of literals: as many as the control word's leading
-            // zero bits, cut at the block's end (trailing bits have no item).
-            const unsigned high = command & 0xFFFF;
-            std::size_t k = high ? static_cast<std::size_t>(__builtin_clz(high)) - 16 : 16;
-            if (k > bits) k = bits;
-            if (k > static_cast<std::size_t>(iend - ip)) k = static_cast<std::size_t>(iend - ip);
-            if (static_cast<std::size_t>(oend - op) < k) throw ECorruptBlock();
-            if (iend - ip >= 16 && oend - op >= 16)
-                std::memcpy(op, ip, 16);
-            else
-                std::memcpy(op, ip, k);
-            op += k;
-            ip += k;
-            command <<= k;
-            bits -= static_cast<unsigned>(k);
-            continue;
-        }
+        // Each pass takes the stretch of literals before the next copy item
+        // (as many as the control word's leading zero bits, possibly none,
+        // cut at the block's end since trailing bits have no item), then
+        // that copy item: no branch on the item kind for the common case.
+        const unsigned high = command & 0xFFFF;
+        std::size_t k = high ? static_cast<std::size_t>(__builtin_clz(high)) - 16 : 16;
+        if (k > bits) k = bits;
+        if (k > static_cast<std::size_t>(iend - ip)) k = static_cast<std::size_t>(iend - ip);
+        if (static_cast<std::size_t>(oend - op) < k) throw ECorruptBlock();
+        if (iend - ip >= 16 && oend - op >= 16)
+            std::memcpy(op, ip, 16);
+        else if (k)
+            std::memcpy(op, ip, k);
+        op += k;
+        ip += k;
+        command <<= k;
+        bits -= static_cast<unsigned>(k);
+        if (bits == 0 || ip == iend) continue;
+
         if (iend - ip < 2) throw ECorruptBlock();
         const unsigned v = static_cast<unsigned>(ip[0]) << 8 | ip[1];
         const std::size_t offset = v >> 4;
@@ -225,9 +235,10 @@ std::size_t DecompressBlock(const std::uint8_t* source, std::size_t sourceSize, 
             if (static_cast<std::size_t>(op - dest) < offset || static_cast<std::size_t>(oend - op) < m)
                 throw ECorruptBlock();
             const std::uint8_t* from = op - offset;
+            // Wide copies may write past the match (never past oend); each
+            // reads only bytes that are final because the source lies at
+            // least one copy width back.
             if (offset >= 8 && oend - op >= 24) {
-                // Three word copies cover the longest match; each reads only
-                // bytes already final because the source is 8 or more back.
                 std::memcpy(op, from, 8);
                 std::memcpy(op + 8, from + 8, 8);
                 std::memcpy(op + 16, from + 16, 8);

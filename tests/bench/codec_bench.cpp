@@ -5,15 +5,16 @@
 // with mingw-w64 on this machine, in this order: /usr/x86_64-w64-mingw32/lib/
 // *.dll, then /usr/lib/gcc/x86_64-w64-mingw32/12-posix/*.dll (names sorted);
 // if those hold less, /usr/lib/x86_64-linux-gnu/*.so (sorted) fill up. It is
-// cut into blocks of 32783 bytes as the container does. Speeds are the best
-// of several repetitions, ratios the median of per-repetition ratios.
+// cut into blocks of 32783 bytes as the container does. Times are thread CPU
+// time; speeds are the best of several repetitions, ratios the median of
+// per-repetition ratios.
 // Prints figures; never fails.
 #include <lz4.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fstream>
 #include <iterator>
@@ -67,12 +68,19 @@ struct Blocks {
     std::size_t total = 0;
 };
 
+double ThreadSeconds() {
+    timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// CPU time of this thread: on a machine shared with other jobs it varies far
+// less than wall time.
 template <class F>
 double Seconds(F&& run) {
-    const auto start = std::chrono::steady_clock::now();
+    const double start = ThreadSeconds();
     run();
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    return took.count();
+    return ThreadSeconds() - start;
 }
 
 double Median(std::vector<double> values) {
