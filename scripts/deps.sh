@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest zlib1g-dev liblz4-dev
   clang libclang-rt-14-dev
   wine wine64 xvfb xauth imagemagick fonts-wine liblnk-utils
-  fp-utils zip unzip libarchive-tools p7zip-full
+  fp-utils zip unzip libarchive-tools p7zip-full time
 )
 
 missing=()
