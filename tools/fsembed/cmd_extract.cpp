@@ -3,6 +3,7 @@
 
 #include "BinaryDescription.h"
 #include "Command.h"
+#include "ComponentStreaming.h"
 #include "ComponentProperties.h"
 #include "FileStream.h"
 #include "StringUtils.h"
@@ -43,14 +44,22 @@ void Restore(const DescObject& object, const std::string& out) {
 
 int RunExtract(const Arguments& args) {
     RequireArgumentCount(args, 3, 3);
+    std::string damaged;  // descriptions that could not be searched
     for (const DescriptionBytes& d : LoadDescriptions(args[0])) {
-        const DescObject root = DecodeDescription(d.bytes.data(), d.bytes.size());
+        DescObject root;
+        try {
+            root = DecodeDescription(d.bytes.data(), d.bytes.size());
+        } catch (const EDescriptionError& e) {
+            if (d.resourceName.empty()) throw;
+            damaged += "; resource " + d.resourceName + ": " + e.Message();
+            continue;
+        }
         if (const DescObject* object = FindObject(root, args[1])) {
             Restore(*object, args[2]);
             return 0;
         }
     }
-    throw Exception("no component named '" + args[1] + "' in " + args[0]);
+    throw Exception("no component named '" + args[1] + "' in " + args[0] + damaged);
 }
 
 const CommandRegistrar registrar{{"extract", "FILE COMPONENT OUT",

@@ -126,6 +126,22 @@ TEST_F(Fsembed, ShowAndExtractFindDescriptionsInAProgramsResources) {
     EXPECT_EQ(ReadBytes(dir / "zipdll.out"), dll);
 }
 
+TEST_F(Fsembed, ADamagedDescriptionInAProgramIsNamedAndTheOthersStillServe) {
+    ASSERT_EQ(Run("compile " + P("main.txt") + " " + P("main.bin") + " --path " + P("files")).exitCode, 0);
+    std::vector<std::uint8_t> damaged = ReadBytes(dir / "main.bin");
+    damaged.back() ^= 1;
+    WriteBytes(dir / "setup.exe", bvt::test::MakePe({{"BROKEN", damaged}, {"TFORM1", ReadBytes(dir / "main.bin")}}));
+    const Result shown = Run("show " + P("setup.exe"));
+    EXPECT_EQ(shown.exitCode, 1);
+    EXPECT_EQ(shown.out.rfind("// resource TFORM1\nobject Form1: TForm1\n", 0), 0u) << shown.out;
+    EXPECT_NE(shown.err.find("resource BROKEN: Window description is damaged (checksum mismatch)"), std::string::npos) << shown.err;
+    EXPECT_EQ(Run("extract " + P("setup.exe") + " fs_zip " + P("zip.out")).exitCode, 0);
+    EXPECT_EQ(ReadBytes(dir / "zip.out"), zip);
+    const Result missing = Run("extract " + P("setup.exe") + " fs_none " + P("x.out"));
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("resource BROKEN: Window description is damaged"), std::string::npos) << missing.err;
+}
+
 TEST_F(Fsembed, CompressAndExpandRoundTrip) {
     EXPECT_EQ(Run("compress " + P("files/zipdll.dll") + " " + P("c.bin")).exitCode, 0);
     const std::vector<std::uint8_t> container = ReadBytes(dir / "c.bin");
