@@ -5,6 +5,7 @@
 // with 'S' is a bare payload that gets a valid envelope, so that mutations
 // reach the payload parser past the checksum.
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -36,10 +37,14 @@ public:
     std::string data;
 };
 
+char scratchFolder[] = "/tmp/fuzz_description_binary.XXXXXX";
+
 void Setup() {
-    char folder[] = "/tmp/fuzz_description_binary.XXXXXX";
-    if (!mkdtemp(folder)) abort();
-    setenv("TMPDIR", folder, 1);
+    if (!mkdtemp(scratchFolder)) abort();
+    setenv("TMPDIR", scratchFolder, 1);
+    // Every restored file is deleted with its component, so the folder is
+    // empty again at the end.
+    atexit([] { rmdir(scratchFolder); });
     bvt::RegisterFileStoreClasses();
     bvt::RegisterClass<TFuzzProbe>("TProbe", "TComponent")
         .Integer("Left", [](TFuzzProbe& c) { return c.left; }, [](TFuzzProbe& c, std::int64_t v) { c.left = v; })
