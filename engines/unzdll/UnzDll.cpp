@@ -30,7 +30,7 @@ public:
         Send(UNZ_EVENT_ENTRY_FAILED, failure.name.c_str(), 0, failure.reason.c_str());
     }
     void BatchEnds(const bvt::zip::ZipOutcome&) override { Send(UNZ_EVENT_END_OF_BATCH, nullptr, 0, nullptr); }
-    void Message(const std::string& text) { Send(UNZ_EVENT_MESSAGE, nullptr, 0, text.c_str()); }
+    void Warning(const std::string& text) override { Send(UNZ_EVENT_MESSAGE, nullptr, 0, text.c_str()); }
 
 private:
     void Send(std::uint32_t kind, const char* name, std::uint64_t size, const char* message) {

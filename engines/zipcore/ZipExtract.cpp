@@ -81,6 +81,7 @@ ZipOutcome ExtractArchiveFile(const std::string& archivePath, const std::string&
         FileArchive archive(archivePath);
         const ZipSource source = archive.Source();
         const ZipDirectory directory = ReadZipDirectory(source);
+        if (directory.offsetMismatch && observer) observer->Warning(OffsetMismatchWarning(directory));
         return ExtractAll(source, directory, baseFolder, options, observer);
     } catch (const std::bad_alloc&) {
         outcome.firstError = "Not enough memory to read " + archivePath;

@@ -43,6 +43,8 @@ public:
     virtual void EntryBegins(const ZipEntry&, const std::string& /*target*/) {}
     virtual void Progress(std::uint64_t /*bytes*/) {}
     virtual void EntryFailed(const ZipEntryFailure&) {}
+    // A condition that does not stop the run (a wrong directory offset).
+    virtual void Warning(const std::string& /*text*/) {}
     virtual void BatchEnds(const ZipOutcome&) {}
 };
 
