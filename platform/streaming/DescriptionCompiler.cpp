@@ -25,11 +25,17 @@ public:
         if (name.empty()) return {};
         if (IsAbsolutePath(name)) return FileExists(name) ? name : std::string();
         for (const std::string& dir : searchPaths_) {
-            const bool needsDelimiter = !dir.empty() && dir.back() != '/' && dir.back() != '\\';
-            const std::string candidate = dir + (needsDelimiter ? "/" : "") + name;
+            const std::string candidate = Join(dir, name);
             if (FileExists(candidate)) return candidate;
         }
         return {};
+    }
+
+    // Where a file that was not found is reported missing: in the last
+    // folder searched (the text's own), never in the working folder.
+    std::string Expected(const std::string& name) const {
+        if (name.empty() || IsAbsolutePath(name) || searchPaths_.empty()) return name;
+        return Join(searchPaths_.back(), name);
     }
 
     std::vector<std::uint8_t> Load(const std::string& name) const {
@@ -44,6 +50,11 @@ public:
     }
 
 private:
+    static std::string Join(const std::string& dir, const std::string& name) {
+        const bool needsDelimiter = !dir.empty() && dir.back() != '/' && dir.back() != '\\';
+        return dir + (needsDelimiter ? "/" : "") + name;
+    }
+
     const std::vector<std::string>& searchPaths_;
 };
 
@@ -57,7 +68,7 @@ void RewriteThroughComponent(DescObject& object, const ClassInfo& info, const Fi
     for (DescProperty& prop : input.properties) {
         if (!IsFileNameProperty(prop)) continue;
         const std::string found = files.Find(prop.value.text);
-        if (!found.empty()) prop.value.text = found;
+        prop.value.text = found.empty() ? files.Expected(prop.value.text) : found;
     }
     std::unique_ptr<TComponent> component(info.create(nullptr));
     component->SetName(object.name);

@@ -213,10 +213,10 @@ private:
         }
         while (!IsKeyword("object") && !IsKeyword("end")) {
             if (tok_.kind != Tok::Ident) Fail(tok_.line, tok_.kind == Tok::End ? "'end' expected" : "property name expected");
-            if (!obj.children.empty()) Fail(tok_.line, "properties must come before child objects");
             obj.properties.push_back(Property());
         }
         while (IsKeyword("object")) obj.children.push_back(Object(depth + 1));
+        if (tok_.kind == Tok::Ident && !IsKeyword("end")) Fail(tok_.line, "properties must come before child objects");
         if (!IsKeyword("end")) Fail(tok_.line, tok_.kind == Tok::End ? "'end' expected" : "'end' or 'object' expected");
         Advance();
         return obj;
@@ -248,6 +248,7 @@ private:
                 return v;
             }
             case Tok::Ident: {
+                if (IsKeyword("end") || IsKeyword("object")) break;
                 const std::string ident = Identifier("value");
                 if (SameText(ident, "True")) return DescValue::OfBoolean(true);
                 if (SameText(ident, "False")) return DescValue::OfBoolean(false);

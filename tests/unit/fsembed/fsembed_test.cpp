@@ -173,7 +173,7 @@ TEST_F(Fsembed, BadInputsFailWithAMessageOnStderr) {
         {"--path without folder", "compile " + P("main.txt") + " " + P("x.bin") + " --path", 2, "usage: fsembed compile"},
         {"missing text", "compile " + P("none.txt") + " " + P("x.bin"), 1, "Cannot open file"},
         {"syntax error", "compile " + P("bad.txt") + " " + P("x.bin"), 1, "bad.txt: Line 3: value expected"},
-        {"embedded file missing", "compile " + P("nofile.txt") + " " + P("x.bin"), 1, "fs cannot store file: no.dll (file is missing)"},
+        {"embedded file missing", "compile " + P("nofile.txt") + " " + P("x.bin"), 1, "nofile.txt: Line 2: Form1.fs: fs cannot store file: "},
         {"not a description", "show " + P("main.txt"), 1, "is neither a window description nor a Windows program"},
         {"damaged description", "show " + P("damaged.bin"), 1, "Window description is damaged (checksum mismatch)"},
         {"unknown component", "extract " + P("main.bin") + " fs_none " + P("x.out"), 1, "no component named 'fs_none'"},

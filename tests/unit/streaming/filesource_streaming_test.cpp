@@ -110,7 +110,7 @@ TEST_F(FileSourceStreaming, MissingFileIsACompileErrorWithLineAndComponent) {
                     {scratch.Path() + "in"});
         FAIL();
     } catch (const EDescriptionError& e) {
-        EXPECT_EQ(e.Message(), "Line 3: Form1.fs_x: fs_x cannot store file: none.dll (file is missing)");
+        EXPECT_EQ(e.Message(), "Line 3: Form1.fs_x: fs_x cannot store file: " + scratch.Path() + "in/none.dll (file is missing)");
     }
 }
 
