@@ -44,17 +44,9 @@ inline unsigned HashAt(const std::uint8_t* s, std::size_t p, std::size_t n) {
     return (t * kHashMultiplier >> 4) & (kHashSize - 1);
 }
 
-// Number of equal bytes at a and b, at most `limit` (<= kMaxMatch). b may run
-// into a (b < a): both are input bytes, so overlap needs no care.
+// Number of equal bytes at a and b, at most `limit`. b may run into a (b < a):
+// both are input bytes, so overlap needs no care.
 inline std::size_t MatchLength(const std::uint8_t* a, const std::uint8_t* b, std::size_t limit) {
-    if (kWordCompare && limit == kMaxMatch) {
-        std::uint64_t x = Load64(a) ^ Load64(b);
-        if (x) return FirstDifference(x);
-        x = Load64(a + 8) ^ Load64(b + 8);
-        if (x) return 8 + FirstDifference(x);
-        if (a[16] != b[16]) return 16;
-        return a[17] != b[17] ? 17 : 18;
-    }
     std::size_t m = 0;
     while (m < limit && a[m] == b[m]) ++m;
     return m;
@@ -100,30 +92,11 @@ inline bool FindMatch(const std::uint8_t* s, std::size_t p, std::size_t n, std::
     return true;
 }
 
-// FindMatch for a position with at least 18 readable bytes (p + 18 <= n) on
-// a little-endian machine: the same decision with one unpredictable branch.
-inline bool FindMatchWide(const std::uint8_t* s, std::size_t p, std::size_t& length, std::size_t& position) {
-    const std::uint64_t here = Load64(s + p);
-    const unsigned t = (static_cast<unsigned>(here & 0xFF) << 8) ^ (static_cast<unsigned>(here >> 8 & 0xFF) << 4) ^
-                       static_cast<unsigned>(here >> 16 & 0xFF);
-    const unsigned h = (t * kHashMultiplier >> 4) & (kHashSize - 1);
-    const long candidate = hashTable[h];
-    hashTable[h] = static_cast<std::int16_t>(p);
-    // -1 (empty) and the negative read-backs of positions >= 32768 fail the
-    // first test; anything more than 4095 back fails the second.
-    const bool inReach = (candidate >= 0) & (static_cast<long>(p) - candidate <= static_cast<long>(kMaxOffset));
-    const std::size_t c = inReach ? static_cast<std::size_t>(candidate) : p;
-    const std::uint64_t diff = here ^ Load64(s + c);
-    if (!inReach | ((diff & 0xFFFFFF) != 0)) return false;
-    if (diff) {
-        length = FirstDifference(diff);
-    } else if (const std::uint64_t next = Load64(s + p + 8) ^ Load64(s + c + 8)) {
-        length = 8 + FirstDifference(next);
-    } else {
-        length = s[p + 16] != s[c + 16] ? 16 : s[p + 17] != s[c + 17] ? 17 : 18;
-    }
-    position = c;
-    return true;
+// Hash of the first three bytes of a little-endian word.
+inline unsigned HashOfWord(std::uint64_t word) {
+    const unsigned t = (static_cast<unsigned>(word & 0xFF) << 8) ^ (static_cast<unsigned>(word >> 8 & 0xFF) << 4) ^
+                       static_cast<unsigned>(word >> 16 & 0xFF);
+    return (t * kHashMultiplier >> 4) & (kHashSize - 1);
 }
 
 inline void PutWord(std::uint8_t* d, unsigned v) {
@@ -140,6 +113,74 @@ std::uint16_t CompressBlock(const std::uint8_t* source, std::uint8_t* dest, std:
 
     std::size_t x = 0, y = 3, z = 1;
     unsigned bit = 0, command = 0;
+
+    // Wide loop, while 18 bytes can be read at x + 1: the same decisions as
+    // the byte-wise loop below, with word compares. Each probe also looks up
+    // the entry for x + 1 (after storing x, so it sees x if both hash alike):
+    // when x turns out to be a literal, the next probe starts with its entry
+    // in hand instead of waiting for the hash chain again.
+    const std::size_t wideLimit = kWordCompare && n > kMaxMatch ? n - kMaxMatch : 0;
+    unsigned nextHash = 0;
+    long nextCandidate = 0;
+    bool haveNext = false;
+    while (x < wideLimit && y <= n) {
+        if (bit == 16) {
+            PutWord(dest + z, command);
+            z = y;
+            y += 2;
+            bit = 0;
+        }
+        ++bit;
+        if (SixteenEqual(source + x)) {
+            const std::size_t run = RunLength(source, x, n - x < kMaxRun ? n - x : kMaxRun);
+            dest[y] = 0;
+            PutWord(dest + y + 1, static_cast<unsigned>(run - kMinRun));
+            dest[y + 3] = source[x];
+            y += 4;
+            x += run;
+            command = command << 1 | 1;
+            haveNext = false;
+            continue;
+        }
+        const std::uint64_t here = Load64(source + x);
+        unsigned h;
+        long candidate;
+        if (haveNext) {
+            h = nextHash;
+            candidate = nextCandidate;
+        } else {
+            h = HashOfWord(here);
+            candidate = hashTable[h];
+        }
+        hashTable[h] = static_cast<std::int16_t>(x);
+        nextHash = HashOfWord(Load64(source + x + 1));
+        nextCandidate = hashTable[nextHash];
+        haveNext = true;
+
+        if (candidate >= 0 && static_cast<long>(x) - candidate <= static_cast<long>(kMaxOffset)) {
+            const std::size_t c = static_cast<std::size_t>(candidate);
+            const std::uint64_t diff = here ^ Load64(source + c);
+            if ((diff & 0xFFFFFF) == 0) {
+                std::size_t length;
+                if (diff) {
+                    length = FirstDifference(diff);
+                } else if (const std::uint64_t more = Load64(source + x + 8) ^ Load64(source + c + 8)) {
+                    length = 8 + FirstDifference(more);
+                } else {
+                    length = source[x + 16] != source[c + 16] ? 16 : source[x + 17] != source[c + 17] ? 17 : 18;
+                }
+                PutWord(dest + y, static_cast<unsigned>((x - c) << 4 | (length - kMinMatch)));
+                y += 2;
+                x += length;
+                command = command << 1 | 1;
+                haveNext = false;
+                continue;
+            }
+        }
+        dest[y++] = source[x++];
+        command <<= 1;
+    }
+
     while (x < n && y <= n) {
         if (bit == 16) {
             PutWord(dest + z, command);
@@ -147,12 +188,9 @@ std::uint16_t CompressBlock(const std::uint8_t* source, std::uint8_t* dest, std:
             y += 2;
             bit = 0;
         }
-        // Only runs of 16 or more matter; with 18 bytes readable two word
-        // compares rule a run out without a hard-to-predict branch on pairs.
-        const bool wide = kWordCompare && x + kMaxMatch <= n;
+        // The last positions of the block, one byte at a time.
         std::size_t run = 1;
-        if (wide ? SixteenEqual(source + x) : x + 1 < n && source[x + 1] == source[x])
-            run = RunLength(source, x, n - x < kMaxRun ? n - x : kMaxRun);
+        if (x + 1 < n && source[x + 1] == source[x]) run = RunLength(source, x, n - x < kMaxRun ? n - x : kMaxRun);
         std::size_t length = 0, position = 0;
         if (run >= kMinRun) {
             dest[y] = 0;
@@ -161,7 +199,7 @@ std::uint16_t CompressBlock(const std::uint8_t* source, std::uint8_t* dest, std:
             y += 4;
             x += run;
             command = command << 1 | 1;
-        } else if (wide ? FindMatchWide(source, x, length, position) : FindMatch(source, x, n, length, position)) {
+        } else if (FindMatch(source, x, n, length, position)) {
             PutWord(dest + y, static_cast<unsigned>((x - position) << 4 | (length - kMinMatch)));
             y += 2;
             x += length;
