@@ -64,7 +64,8 @@ bool IsFileNameProperty(const DescProperty& prop) {
 
 // Lets a registered component write the object's properties itself.
 void RewriteThroughComponent(DescObject& object, const ClassInfo& info, const FileResolver& files, const std::string& path) {
-    DescObject input = object;
+    DescObject input;  // the properties only: children are compiled on their own
+    input.properties = object.properties;
     for (DescProperty& prop : input.properties) {
         if (!IsFileNameProperty(prop)) continue;
         const std::string found = files.Find(prop.value.text);
