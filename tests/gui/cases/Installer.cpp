@@ -50,6 +50,13 @@ DWORD Installer::WaitForExit() {
     return process_->ExitCode();
 }
 
+Window FindSplash(DWORD pid) {
+    for (const Window& w : TopLevelWindows(pid)) {
+        if (w.Visible() && w.ClassName() != "#32770" && w.CaptionText() == AppTitle) return w;
+    }
+    return Window();
+}
+
 std::vector<DWORD> ProcessesNamed(const std::string& exeName) {
     std::vector<DWORD> pids;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);

@@ -47,6 +47,9 @@ private:
     std::unique_ptr<Process> process_;
 };
 
+// The visible splash window of `pid` (captioned with the application
+// title, not a message box), or an empty Window.
+Window FindSplash(DWORD pid);
 // Processes named `exeName` (case-insensitive), e.g. "Brivanta.exe".
 std::vector<DWORD> ProcessesNamed(const std::string& exeName);
 // Waits for a visible top-level window of `pid` and returns it.

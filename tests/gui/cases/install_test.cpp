@@ -70,8 +70,15 @@ protected:
                 << "Brivanta.exe not started";
             if (!pids.empty()) {
                 const Window window = WaitForAnyWindowOf(pids[0]);
+                // The caption names the document once it is open; a
+                // document that cannot be opened gives a message box.
+                WaitUntil([&] {
+                    return window.CaptionText() != "Brivanta" ||
+                           DescribeDialogs(pids[0]) != "(no dialog)";
+                });
                 Snapshot("application");
                 caption = window.CaptionText();
+                EXPECT_EQ(DescribeDialogs(pids[0]), "(no dialog)");
                 CloseApplication(pids[0]);
             }
         }
@@ -86,8 +93,9 @@ protected:
     // Install that must fail: answers every box until the program ends and
     // checks that an error box captioned with the application title came,
     // that success was never announced, nothing was launched and the exit
-    // code names the failed step (2 folder, 4 extraction, 5 registration).
-    void InstallAndExpectFailure(DWORD exitCode) {
+    // code names the failed step (2 folder, 4 extraction, 5 registration);
+    // the error box's text contains `reason`.
+    void InstallAndExpectFailure(DWORD exitCode, const std::string& reason = "") {
         Click(app->install);
         std::vector<std::string> seen;
         bool errorBox = false, successBox = false;
@@ -96,7 +104,7 @@ protected:
                 if (!w.Visible() || w.ClassName() != "#32770") continue;
                 const std::string caption = w.CaptionText(), text = MessageText(w);
                 seen.push_back(caption + ": " + text);
-                errorBox |= caption == AppTitle;
+                errorBox |= caption == AppTitle && text.find(reason) != std::string::npos;
                 successBox |= text == "Brivanta installed.";
                 PressButton(w, IDOK);
                 WaitClosed(w, DefaultTimeoutMs);
@@ -195,7 +203,7 @@ TEST_F(Install, ForUninstall) {
 TEST_F(Install, EmptyFolderFails) {
     StartWith({"", "", true, false, true});
     SetText(app->dir, "");
-    InstallAndExpectFailure(2);
+    InstallAndExpectFailure(2, "Unable to create directory");
 }
 
 TEST_F(Install, FolderUnderAFileFails) {
@@ -240,7 +248,7 @@ TEST_F(Install, CorruptPayloadEntryFails) {
 TEST_F(Install, RefusedRegistryWriteFails) {
     MakeKeyReadOnly(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Brivanta.exe");
     StartWith({"", "", true, false, true});
-    InstallAndExpectFailure(5);
+    InstallAndExpectFailure(5, "Failed to set data for ''");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 bool CatchPaintedSplash(Installer& app) {
     Window splash;
     const bool seen = WaitUntil([&] {
-        splash = FindTopLevel(app.Pid(), AppTitle);
+        splash = FindSplash(app.Pid());
         return splash && (FindTopLevel(app.Pid(), MainCaption, "", false) || !EmbeddedTempFiles().empty());
     }, DefaultTimeoutMs, 0);
     if (!seen) return false;

@@ -57,7 +57,7 @@ TEST_F(Splash, OnTopBorderlessCentredUntilTheMainWindowHasTheFocus) {
     Window splash;
     // The splash lives only while the main window is created: poll without
     // sleeping, then freeze the installer to look at it.
-    ASSERT_TRUE(WaitUntil([&] { return bool(splash = FindTopLevel(app->Pid(), AppTitle)); },
+    ASSERT_TRUE(WaitUntil([&] { return bool(splash = FindSplash(app->Pid())); },
                           DefaultTimeoutMs, 0))
         << "no splash window seen";
     app->process().Suspend();
@@ -171,11 +171,15 @@ TEST_F(MainWindow, ProposesTheFolderOfAnEarlierInstallation) {
 }
 
 TEST_F(Keys, EnterOnTheInitialFocusOpensTheReadMeAndInstallsNothing) {
+    // The prepared prefix has Notepad's "txtfile" type but no ".txt" key
+    // (winemenubuilder, which would add it, is off): associate it as a
+    // desktop system does.
+    SetRegString(HKEY_CLASSES_ROOT, ".txt", "", "txtfile");
     StartAndWait();
     PressKey(FocusOf(app->Tid()), VK_RETURN);
     Window editor;
     ASSERT_TRUE(WaitUntil([&] { return bool(editor = FindTopLevel(0, "readme.txt - Notepad")); }))
-        << "Notepad with readme.txt did not open; dialogs: " << DescribeDialogs(app->Pid());
+        << "Notepad with readme.txt did not open; windows: " << DescribeVisibleWindows();
     PostMessageA(editor.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitClosed(editor, DefaultTimeoutMs));
 

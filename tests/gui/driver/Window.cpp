@@ -143,6 +143,15 @@ Window FindTopLevelContaining(const std::string& part) {
     return Window();
 }
 
+std::string DescribeVisibleWindows() {
+    std::string result;
+    for (const Window& w : TopLevelWindows(0)) {
+        if (!w.Visible()) continue;
+        result += w.ClassName() + " '" + w.CaptionText() + "' (" + std::to_string(w.ProcessId()) + ") ";
+    }
+    return result;
+}
+
 Window FocusOf(DWORD tid) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

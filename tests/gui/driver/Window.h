@@ -72,6 +72,10 @@ Window FindTopLevel(DWORD pid, const std::string& caption, const std::string& cl
 // First visible top-level window of any process whose caption contains `part`.
 Window FindTopLevelContaining(const std::string& part);
 
+// "class 'caption' (pid)" of every visible top-level window, for failure
+// messages.
+std::string DescribeVisibleWindows();
+
 // The window that has the keyboard focus in thread `tid`, and its active
 // window (GetGUIThreadInfo works across processes).
 Window FocusOf(DWORD tid);

@@ -169,7 +169,7 @@ expect_no_shortcut() {
 
 # --- snapshots for the uninstall check -----------------------------------
 snapshot() {  # name
-  (cd "$drive" && find . -path './users/*/Temp' -prune -o -path './windows' -prune -o -printf '%p %s\n' | sort) \
+  (cd "$drive" && find . -path ./work -prune -o -printf '%p %s\n' | sort) \
     >"$scratch/$1.files"
   cat "$prefix/system.reg" "$prefix/user.reg" | grep '^\[' | sed 's/\] [0-9]*$/]/' | sort >"$scratch/$1.keys"
 }
