@@ -58,7 +58,7 @@ def mix(a, b, t):
     return tuple(round(a[i] + (b[i] - a[i]) * t) for i in range(3))
 
 
-def application_sample(x, y):
+def application_sample(x, y, small=False):
     if not in_rounded_rect(x, y, 1, 1, 31, 31, 6):
         return None
     if in_letter_b(x, y, 9.5, 7, 1.0):
@@ -68,21 +68,22 @@ def application_sample(x, y):
     return mix(BLUE_TOP, BLUE_BOTTOM, y / 32)
 
 
-def document_sample(x, y):
+def document_sample(x, y, small=False):
     # The page's top-right corner is folded over along the line x - y = 18.
     if not in_rect(x, y, 5, 1, 27, 31) or x - y > 18:
         return None
     if in_rounded_rect(x, y, 3, 17, 17, 31, 3):
-        if in_letter_b(x, y, 6.5, 19.5, 0.5):
+        # At 16 pixels the letter would be a smudge: the badge stays plain.
+        if not small and in_letter_b(x, y, 6.5, 19.5, 0.5):
             return WHITE
         return mix(BLUE_TOP, BLUE_BOTTOM, (y - 17) / 14)
     if not in_rect(x, y, 6, 2, 26, 30) or x - y > 16.6:
         return PAGE_EDGE
-    if x >= 19 and y <= 9:
+    if x >= 19 and y <= 9:  # the folded flap, its left and bottom edges outlined
         return PAGE_EDGE if (x < 19.8 or y > 8.2) else FOLD
-    for top in (11, 15, 19, 23, 27):
-        left = 19 if top >= 19 else 9
-        if in_rect(x, y, left, top, 23, top + 1.6):
+    for top in ((10, 14, 18, 22, 26) if small else (11, 15, 19, 23, 27)):
+        left = 19 if top >= 18 else 9
+        if in_rect(x, y, left, top, 23, top + (2 if small else 1.6)):
             return LINE
     return WHITE
 
@@ -148,7 +149,7 @@ def main():
     os.makedirs(out, exist_ok=True)
     for name, sample in (("brivanta.ico", application_sample), ("document.ico", document_sample)):
         with open(os.path.join(out, name), "wb") as f:
-            f.write(ico([render(sample, 32), render(sample, 16)]))
+            f.write(ico([render(sample, 32), render(lambda x, y: sample(x, y, small=True), 16)]))
 
 
 if __name__ == "__main__":

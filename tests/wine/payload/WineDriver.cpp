@@ -45,7 +45,7 @@ DWORD Process::Wait() {
 namespace {
 
 struct Search {
-    DWORD processId;
+    DWORD processId;  // 0: any process
     std::string className;
     std::vector<HWND> found;
 };
@@ -54,7 +54,7 @@ BOOL CALLBACK Collect(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<Search*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+    if ((search->processId != 0 && owner != search->processId) || !IsWindowVisible(window)) return TRUE;
     char className[256] = {};
     GetClassNameA(window, className, sizeof className);
     if (search->className.empty() || search->className == className) search->found.push_back(window);
@@ -78,6 +78,8 @@ HWND WaitForWindow(DWORD processId, const std::string& className, const std::str
     return nullptr;
 }
 
+HWND WaitForAnyWindow(const std::string& caption) { return WaitForWindow(0, "", caption); }
+
 std::string WindowText(HWND window) {
     char text[4096] = {};
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
@@ -90,7 +92,10 @@ std::string MessageBoxText(HWND box) {
     return text == nullptr ? std::string() : WindowText(text);
 }
 
-void Answer(HWND box, int button) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+void Answer(HWND box, int button) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    for (int attempt = 0; attempt < 400 && IsWindow(box) && IsWindowVisible(box); ++attempt) Sleep(50);
+}
 
 bool FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -35,13 +35,18 @@ private:
 // class ("" for any) and caption; nullptr when none appears.
 HWND WaitForWindow(DWORD processId, const std::string& className, const std::string& caption);
 
+// Polls (up to 20 s) for a visible top-level window of any process with this
+// caption; nullptr when none appears.
+HWND WaitForAnyWindow(const std::string& caption);
+
 // Visible top-level windows of the process right now.
 std::vector<HWND> WindowsOf(DWORD processId, const std::string& className);
 
 std::string WindowText(HWND window);
 // The text of a message box (its static control 0xFFFF).
 std::string MessageBoxText(HWND box);
-// Presses a message-box button (IDOK, IDYES, IDNO ...).
+// Presses a message-box button (IDOK, IDYES, IDNO ...) and waits (up to
+// 20 s) until the box is gone.
 void Answer(HWND box, int button);
 
 bool FileExists(const std::string& path);

@@ -145,7 +145,26 @@ TEST_F(DocumentFolders, HelpWithoutHelpFileSaysSo) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "The help file \"" + folder + "Brivanta.chm\" was not found.");
     Answer(box, IDOK);
-    for (int i = 0; i < 100 && !WindowsOf(process.Id(), "#32770").empty(); ++i) Sleep(50);
+    CloseAndExpectCleanEnd(process, window);
+}
+
+TEST_F(DocumentFolders, HelpOpensTheHelpFileNextToTheProgram) {
+    Process process("\"" + kProgram + "\"");
+    HWND window = WaitForWindow(process.Id(), "BrivantaDocumentWindow", "Brivanta");
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(kHelpContents, 0), 0);
+    // The system's help viewer shows the help file's own title.
+    HWND viewer = WaitForAnyWindow("Brivanta Help");
+    ASSERT_NE(viewer, nullptr) << "no help window";
+    DWORD viewerId = 0;
+    GetWindowThreadProcessId(viewer, &viewerId);
+    EXPECT_NE(viewerId, process.Id());
+    PostMessageA(viewer, WM_CLOSE, 0, 0);
+    HANDLE viewerProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, viewerId);
+    if (viewerProcess != nullptr) {
+        if (WaitForSingleObject(viewerProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(viewerProcess, 0);
+        CloseHandle(viewerProcess);
+    }
     CloseAndExpectCleanEnd(process, window);
 }
 
