@@ -114,7 +114,9 @@ void TZipMaster::RunEngine(const EngineLibrary& engine) {
     params.archivePath = zipFileName_.c_str();
     params.baseDir = extrBaseDir_.c_str();
     params.password = password_.c_str();
-    params.options = UNZ_OPT_QUIET | UNZ_OPT_KEEP_TIMES | UNZ_OPT_OVERWRITE;
+    params.options = UNZ_OPT_QUIET | UNZ_OPT_KEEP_TIMES;
+    if (extrOptions_ & ExtrOverWrite) params.options |= UNZ_OPT_OVERWRITE;
+    if (extrOptions_ & ExtrDirNames) params.options |= UNZ_OPT_DIRNAMES;
     if (extrOptions_ & ExtrTest) params.options |= UNZ_OPT_TEST;
     params.ownerWindow = unattended_ ? nullptr : CurrentZipHost().ownerWindow();
     params.callback = EngineCallback;

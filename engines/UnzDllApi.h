@@ -16,7 +16,7 @@ extern "C" {
 #define UNZDLL_VERSION 170
 
 // Options of one run (UnzDllParams.options).
-#define UNZ_OPT_OVERWRITE 0x0001u   // replace existing files (always done: the only mode)
+#define UNZ_OPT_OVERWRITE 0x0001u   // replace existing files (otherwise they are kept and the entry fails)
 #define UNZ_OPT_DIRNAMES 0x0002u    // recreate stored folders (not supported: refused)
 #define UNZ_OPT_TEST 0x0004u        // verify every entry, write nothing
 #define UNZ_OPT_QUIET 0x0008u       // report through the callback only, never by own boxes

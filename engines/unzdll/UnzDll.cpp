@@ -60,6 +60,7 @@ std::int32_t Exec(UnzDllParams& params) {
     bvt::zip::ZipExtractOptions options;
     options.testOnly = (params.options & UNZ_OPT_TEST) != 0;
     options.keepTimes = (params.options & UNZ_OPT_KEEP_TIMES) != 0;
+    options.overwrite = (params.options & UNZ_OPT_OVERWRITE) != 0;
     const bvt::zip::ZipOutcome outcome =
         bvt::zip::ExtractArchiveFile(params.archivePath, params.baseDir, options, &observer);
 

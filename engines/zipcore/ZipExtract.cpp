@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "FileStream.h"
 #include "ZipEntryReader.h"
 #include "ZipNames.h"
 #include "ZipOutputFile.h"
@@ -33,6 +34,7 @@ std::string ExtractEntry(const ZipSource& source, const ZipEntry& entry, const s
     const std::string unsafe = UnsafeNameReason(bare);
     if (!unsafe.empty()) return unsafe;
     const std::string target = JoinPath(baseFolder, bare);
+    if (!options.testOnly && !options.overwrite && FileExists(target)) return "the file exists and is not replaced";
     if (observer) observer->EntryBegins(entry, options.testOnly ? std::string() : target);
 
     try {

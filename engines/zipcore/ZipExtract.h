@@ -34,6 +34,7 @@ struct ZipOutcome {
 struct ZipExtractOptions {
     bool keepTimes = true;   // give files the archive's modification times
     bool testOnly = false;   // verify every entry, write nothing
+    bool overwrite = true;   // replace existing files; otherwise keep them and record the entry as failed
 };
 
 // Told about the run as it goes; every method may be left as is.

@@ -72,6 +72,19 @@ TEST(ZipExtract, ReplacesExistingFilesAndKeepsOthers) {
     EXPECT_EQ(Bytes("kept"), ReadBytes(dir / "out/other.txt"));
 }
 
+TEST(ZipExtract, WithoutOverwriteExistingFilesStayAndTheEntryFails) {
+    ScratchDir dir;
+    Shell(dir.Path(), "mkdir out && echo new > a.txt && echo b > b.txt && zip -q a.zip a.txt b.txt");
+    WriteText(dir / "out/a.txt", "old");
+    ZipExtractOptions options;
+    options.overwrite = false;
+    const ZipOutcome outcome = ExtractArchiveFile(dir / "a.zip", dir / "out", options);
+    EXPECT_FALSE(outcome.Succeeded());
+    EXPECT_EQ("a.txt: the file exists and is not replaced", outcome.firstError);
+    EXPECT_EQ(Bytes("old"), ReadBytes(dir / "out/a.txt"));
+    EXPECT_EQ(Bytes("b\n"), ReadBytes(dir / "out/b.txt"));
+}
+
 TEST(ZipExtract, KeepsTheStoredModificationTime) {
     ScratchDir dir;
     Shell(dir.Path(), "mkdir out && echo x > t.txt && touch -d '2001-02-03 04:05:06' t.txt && zip -q a.zip t.txt");

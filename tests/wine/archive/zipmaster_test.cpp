@@ -234,6 +234,38 @@ TEST_F(ZipMasterTest, ExistingFilesAreReplacedAndOthersStay) {
     EXPECT_EQ("stays", ReadFile(target / "mine.dat"));
 }
 
+TEST_F(ZipMasterTest, WithoutExtrOverWriteExistingFilesAreKeptAndTheOutcomeSaysSo) {
+    WriteFile(target / "readme.txt", "keep me");
+    TZipMaster zip(nullptr);
+    zip.SetExtrOptions(0);
+    Install(zip, engineFolder.Path(), target.Path());
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ("keep me", ReadFile(target / "readme.txt"));
+    EXPECT_EQ(archive.entries[0].second, ReadFile(target / "uninstall.exe"));
+    EXPECT_FALSE(zip.Outcome().succeeded);
+    EXPECT_EQ("readme.txt: the file exists and is not replaced", zip.Outcome().firstError);
+}
+
+TEST_F(ZipMasterTest, ExtrDirNamesIsRefusedAsAFailedExtraction) {
+    TZipMaster zip(nullptr);
+    zip.SetExtrOptions(ExtrOverWrite | ExtrDirNames);
+    Install(zip, engineFolder.Path(), target.Path());
+    ASSERT_EQ(1u, boxes.size());
+    EXPECT_EQ("Extraction failed: Recreating stored folders is not supported", boxes[0]);
+    EXPECT_TRUE(target.Files().empty());
+    EXPECT_FALSE(zip.Outcome().succeeded);
+}
+
+TEST_F(ZipMasterTest, ExtrTestVerifiesWithoutWriting) {
+    TZipMaster zip(nullptr);
+    zip.SetExtrOptions(ExtrOverWrite | ExtrTest);
+    Install(zip, engineFolder.Path(), target.Path());
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(target.Files().empty());
+    EXPECT_TRUE(zip.Outcome().succeeded);
+    EXPECT_EQ(3, zip.Outcome().filesWritten);
+}
+
 TEST_F(ZipMasterTest, DestroyingTheComponentLeavesNothingLoaded) {
     {
         TZipMaster zip(nullptr);
