@@ -1,10 +1,12 @@
-// Compress then decompress arbitrary input: the block must decode to the
-// input and obey the length rules (compressed <= n, copied = n + 1).
+// Compress then decompress arbitrary input: the block must equal the
+// step-by-step reference encoder's, decode to the input and obey the length
+// rules (compressed <= n, copied = n + 1).
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
+#include "../unit/filestore/ReferenceEncoder.h"
 #include "LZRW1KH.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -17,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size <= 5 && encoded[0] != bvt::kLzrwCopiedFlag) __builtin_trap();
 
     std::vector<std::uint8_t> block(encoded.begin(), encoded.begin() + static_cast<std::ptrdiff_t>(length));
+    if (block != bvt::test::ReferenceCompress(input)) __builtin_trap();
     std::vector<std::uint8_t> decoded(size);
     const std::size_t n = bvt::DecompressBlock(block.data(), block.size(), decoded.data(), decoded.size());
     if (n != size || (size && std::memcmp(decoded.data(), input.data(), size) != 0)) __builtin_trap();

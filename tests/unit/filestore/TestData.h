@@ -1,11 +1,13 @@
 // Helpers shared by the file-store tests: hex tables, generated inputs, real
-// executables from the machine, and a literal reference encoder against which
-// the tuned one is compared.
+// executables from the machine, and (ReferenceEncoder.h) a literal reference
+// encoder against which the tuned one is compared.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "filestore/ReferenceEncoder.h"
 
 namespace bvt::test {
 
@@ -23,9 +25,5 @@ Bytes Pseudo(std::size_t size, std::uint32_t seed, unsigned alphabet = 256);
 // in a fixed order; empty when none are installed.
 std::vector<std::string> RealExecutables(std::size_t maxFiles);
 Bytes ReadWholeFile(const std::string& path);
-
-// CompressBlock written step by step from the algorithm, without any of the
-// tuned shortcuts: the tuned encoder must produce the same bytes.
-Bytes ReferenceCompress(const Bytes& input);
 
 }  // namespace bvt::test
