@@ -103,7 +103,7 @@ ZipChunk ZipEntryReader::Read(std::uint8_t* buffer, std::size_t capacity) {
     } else {
         got = Inflate(buffer, want, failure);
     }
-    crc_ = static_cast<std::uint32_t>(crc32(crc_, buffer, static_cast<uInt>(got)));
+    if (got > 0) crc_ = static_cast<std::uint32_t>(crc32(crc_, buffer, static_cast<uInt>(got)));
     outputLeft_ -= got;
     if (failure != ZipVerdict::Pending) return Finish(got, failure);
     if (outputLeft_ > 0) return ZipChunk{got, ZipVerdict::Pending};

@@ -64,4 +64,16 @@ TEST(ZipMasterBox, TheMissingArchiveBoxIsARealModalBox) {
     EXPECT_FALSE(seen.icon);
 }
 
+// The reader above must see an icon where there is one, or the check of
+// the component's box proves nothing.
+TEST(ZipMasterBox, TheBoxReaderSeesAnIconWhenThereIsOne) {
+    static const char* const title = "Icon Box Test";
+    SeenBox seen;
+    std::thread closer([&] { seen = CloseBoxWhenItAppears(title); });
+    MessageBoxA(nullptr, "with icon", title, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+    closer.join();
+    EXPECT_EQ("with icon", seen.text);
+    EXPECT_TRUE(seen.icon);
+}
+
 }  // namespace
