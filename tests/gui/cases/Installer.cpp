@@ -57,6 +57,19 @@ Window FindSplash(DWORD pid) {
     return Window();
 }
 
+Window CatchSplashDuringCreation(Installer& app) {
+    Window splash;
+    const bool seen = WaitUntil([&] {
+        splash = FindSplash(app.Pid());
+        return splash && (FindTopLevel(app.Pid(), MainCaption, "", false) || !EmbeddedTempFiles().empty());
+    }, DefaultTimeoutMs, 0);
+    if (!seen) return Window();
+    app.process().Suspend();
+    if (splash.Visible() && !FindTopLevel(app.Pid(), MainCaption)) return splash;
+    app.process().Resume();
+    return Window();
+}
+
 std::vector<DWORD> ProcessesNamed(const std::string& exeName) {
     std::vector<DWORD> pids;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Input.h"
 #include "Process.h"
+#include "Screen.h"
 #include "TestEnv.h"
 #include "Wait.h"
 #include "Window.h"
@@ -107,6 +108,14 @@ TEST_P(DriverExit, ReportsTheExitCode) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, DriverExit,
                          testing::Values(ExitCase{"close box", 3}, ExitCase{"Quit", 4}));
+
+TEST_F(Driver, ReadsPixelsOffTheScreen) {
+    Start();
+    const Pixels shown = CaptureScreen(main.ClientScreenRect());
+    // The button's caption is dark, the window's empty face is not.
+    EXPECT_GT(CountDark(shown, main.ChildByText("Button", "Hello").RectInParent()), 20);
+    EXPECT_EQ(CountDark(shown, {10, 120, 200, 60}), 0);
+}
 
 TEST_F(Driver, SuspendedProgramStillShowsItsWindows) {
     Start();

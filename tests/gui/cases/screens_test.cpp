@@ -12,27 +12,12 @@ using namespace bvt::gui;
 
 namespace {
 
-// Freezes the installer while the splash is up and already painted: the
-// main window's creation (which writes the temporary files) has begun.
-bool CatchPaintedSplash(Installer& app) {
-    Window splash;
-    const bool seen = WaitUntil([&] {
-        splash = FindSplash(app.Pid());
-        return splash && (FindTopLevel(app.Pid(), MainCaption, "", false) || !EmbeddedTempFiles().empty());
-    }, DefaultTimeoutMs, 0);
-    if (!seen) return false;
-    app.process().Suspend();
-    if (splash.Visible() && !FindTopLevel(app.Pid(), MainCaption)) return true;
-    app.process().Resume();
-    return false;
-}
-
 TEST(Screens, SplashAndMainWindow) {
     PrepareWorkFolder();
     bool caught = false;
     for (int attempt = 0; attempt < 5 && !caught; ++attempt) {
         Installer app;
-        caught = CatchPaintedSplash(app);
+        caught = bool(CatchSplashDuringCreation(app));
         if (caught) {
             Snapshot("splash");
             app.process().Resume();

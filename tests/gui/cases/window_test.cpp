@@ -6,6 +6,7 @@
 #include "Input.h"
 #include "Installer.h"
 #include "Registry.h"
+#include "Screen.h"
 #include "TestEnv.h"
 #include "Wait.h"
 
@@ -82,6 +83,25 @@ TEST_F(Splash, OnTopBorderlessCentredUntilTheMainWindowHasTheFocus) {
     // Wine (cursor handles are per process); what can be seen is that the
     // splash phase has another cursor than the running window.
     EXPECT_NE(splashCursor, CurrentCursor());
+}
+
+TEST_F(Splash, ShowsItsTextAndIconWhileTheMainWindowIsCreated) {
+    // No messages are processed during the creation, so what the splash
+    // shows then is what it painted before it began.
+    Window splash;
+    for (int attempt = 0; attempt < 5 && !splash; ++attempt) {
+        app.reset(new Installer());
+        splash = CatchSplashDuringCreation(*app);
+        if (!splash) app->CancelAndWait();
+    }
+    ASSERT_TRUE(splash) << "the splash was never caught during the creation";
+    const Pixels shown = CaptureScreen(splash.ClientScreenRect());
+    app->process().Resume();
+    // Label1 at 64, 24 (202 x 16): dark text on the button face.
+    EXPECT_GT(CountDark(shown, {64, 24, 202, 16}), 40) << "\"Starting Brivanta setup ...\" not painted";
+    // Image1 at 16, 16 (32 x 32): a 16-colour icon.
+    EXPECT_GE(CountColours(shown, {16, 16, 32, 32}), 3) << "icon not painted";
+    ASSERT_TRUE(app->WaitForMainWindow());
 }
 
 TEST_F(MainWindow, LayoutAfterTheShowHandler) {

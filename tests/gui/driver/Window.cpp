@@ -89,6 +89,13 @@ SIZE Window::ClientSize() const {
     return {r.right, r.bottom};
 }
 
+Rect Window::ClientScreenRect() const {
+    POINT origin{0, 0};
+    ClientToScreen(handle_, &origin);
+    const SIZE size = ClientSize();
+    return {origin.x, origin.y, size.cx, size.cy};
+}
+
 std::vector<Window> Window::Children() const {
     std::vector<Window> result;
     for (HWND child = GetWindow(handle_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

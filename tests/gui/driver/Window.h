@@ -48,6 +48,7 @@ public:
     // top-level window), outer size.
     Rect RectInParent() const;
     SIZE ClientSize() const;
+    Rect ClientScreenRect() const;  // the client area in screen coordinates
 
     // Direct children, in Z order (the order of creation for controls).
     std::vector<Window> Children() const;
