@@ -39,8 +39,15 @@ public:
     // Base properties first, then "FileData" (written only when Store).
     void DefineProperties(TFiler& filer) override;
 
-    // Restores the property's bytes (the whole stream from its position) to a
-    // new temporary file, which the component owns from the moment it exists.
+    // Restores the property's bytes (the stream from its position) to a new
+    // temporary file, which the component owns from the moment it exists, so
+    // that even a half-written file is deleted with the component. Failures:
+    // the temporary folder cannot be determined or is longer than 259
+    // characters (EInOutError), the file cannot be created (EFCreateError
+    // with its path; a name that exists is skipped, never reused), a stored
+    // size that is negative (EReadError "Invalid file data size") or larger
+    // than the bytes that follow (EReadError, nothing written), container
+    // errors (see TCompressStream::ExpandStream).
     virtual void ReadFileData(TStream& stream);
     // Writes the current file's bytes in stored or compressed form. A missing
     // file throws Exception("<Name> cannot store file: <path> (file is
@@ -49,7 +56,8 @@ public:
 
 private:
     // Creates a new empty file "<temp folder>~fs<seconds><number><Extension>"
-    // exclusively and returns its path.
+    // exclusively (numbers from 0; the folder's trailing delimiter, if any, is
+    // not doubled) and returns its path.
     std::string MakeTempFileName() const;
     void DeleteTempFile();
 
