@@ -21,3 +21,9 @@ bvt_wine_test(NAME archive_tests COMMAND archive_tests)
 # The archive writer library as the installer carries it.
 target_compile_definitions(archive_tests PRIVATE BVT_ZIPDLL_PATH="Z:${BVT_EMBED_DIR}/zipdll.dll")
 add_dependencies(archive_tests zipdll)
+
+# Export names and imports of the two libraries the installer carries.
+add_test(NAME archive_engine_dlls
+  COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP}
+          "-DCHECKS=$<TARGET_FILE:unzdll>=UnzDllExec,GetUnzDllVersion;$<TARGET_FILE:zipdll>=ZipDllExec,GetZipDllVersion"
+          -P ${CMAKE_CURRENT_LIST_DIR}/archive/CheckEngineDlls.cmake)
