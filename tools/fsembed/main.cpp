@@ -15,7 +15,10 @@ void PrintHelp(std::FILE* out) {
     std::fprintf(out, "usage: fsembed COMMAND ARGS...\n\ncommands:\n");
     for (const Command& c : Commands()) {
         const std::string line = c.name + " " + c.usage;
-        std::fprintf(out, "  %-40s %s\n", line.c_str(), c.summary.c_str());
+        if (line.size() > 40)  // a long usage gets its summary on the next line
+            std::fprintf(out, "  %s\n  %-40s %s\n", line.c_str(), "", c.summary.c_str());
+        else
+            std::fprintf(out, "  %-40s %s\n", line.c_str(), c.summary.c_str());
     }
 }
 
