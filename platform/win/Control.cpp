@@ -193,12 +193,15 @@ void TWinControl::Realign() {
 }
 
 void TWinControl::ApplyTabOrder() {
-    std::vector<TControl*> order = controls_;
-    std::stable_sort(order.begin(), order.end(), [](const TControl* a, const TControl* b) {
-        const int ka = a->TabOrder() < 0 ? 1 << 30 : a->TabOrder();
-        const int kb = b->TabOrder() < 0 ? 1 << 30 : b->TabOrder();
-        return ka < kb;
-    });
+    // Z order, top first: the controls with a tab order, by it; then the
+    // others with later ones above earlier ones, as the description paints.
+    std::vector<TControl*> order;
+    for (TControl* control : controls_)
+        if (control->TabOrder() >= 0) order.push_back(control);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const TControl* a, const TControl* b) { return a->TabOrder() < b->TabOrder(); });
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if ((*it)->TabOrder() < 0) order.push_back(*it);
     for (TControl* control : order)
         if (control->Handle())
             SetWindowPos(control->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -138,8 +138,9 @@ public:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
-    // Windows of the children in tab order (by TabOrder, then description
-    // order), which is the order the dialog keyboard interface follows.
+    // Stacks the children's windows: those with a TabOrder first, in that
+    // order (the order the dialog keyboard interface follows), then the
+    // others, later ones of the description above earlier ones.
     void ApplyTabOrder();
 
     std::vector<TControl*> controls_;  // description order
