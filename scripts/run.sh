@@ -77,7 +77,7 @@ grep FAIL "$scratch/files.log"
 echo
 echo "=== registry"
 read_registry
-grep -v -e '^### end' -e '^$' "$scratch/registry.txt" | sed 's/^### /\n/'
+grep -v '^### ' "$scratch/registry.txt"
 expect_registration "$folder" 1 >"$scratch/registry.log"
 grep FAIL "$scratch/registry.log"
 

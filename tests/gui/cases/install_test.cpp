@@ -51,6 +51,7 @@ protected:
     // when the message shows, answers it, and returns the launched
     // application's window caption ("" when nothing was launched).
     std::string InstallAndExpectSuccess(bool launch) {
+        const Rect before = app->main.ScreenRect();
         Click(app->install);
         const Window done = WaitForDialog(app->Pid(), "Information", 60000);
         EXPECT_TRUE(done) << DescribeDialogs(app->Pid());
@@ -58,6 +59,8 @@ protected:
         EXPECT_EQ(MessageText(done), "Brivanta installed.");
         EXPECT_FALSE(app->main.Visible()) << "main window not hidden";
         EXPECT_EQ(app->main.ClientSize().cy, 309) << "progress strip not added";
+        EXPECT_EQ(app->main.ScreenRect().top, before.top) << "the window moved";
+        EXPECT_EQ(app->main.ScreenRect().height, before.height + 13);
         EXPECT_TRUE(app->progress.Style() & WS_VISIBLE) << "progress bar not shown";
         EXPECT_EQ(app->progress.Send(PBM_GETPOS), 100);
         EXPECT_EQ(app->progress.RectInParent(), (Rect{0, 296, 577, 13}));
