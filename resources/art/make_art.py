@@ -213,27 +213,27 @@ def install_icon(size):
     return c
 
 
-def folder(c, x, y, face, shade):
-    """A closed folder, 7 x 6, top-left at x, y."""
-    c.rect(x, y + 1, x + 6, y + 5, face)
-    c.rect(x, y, x + 2, y, face)
-    c.line(x, y + 5, x + 6, y + 5, shade)
-    c.line(x + 6, y + 1, x + 6, y + 5, shade)
+def folder(c, x, y, face, edge):
+    """A closed folder, 7 x 5 with its tab, top-left at x, y."""
+    c.rect(x, y, x + 2, y, edge)
+    c.rect(x, y + 1, x + 6, y + 4, edge)
+    c.rect(x + 1, y + 2, x + 5, y + 3, face)
+    c.dot(x + 1, y + 1, face)
 
 
 def browse_glyph():
+    """A folder with two sub-folders on a dotted tree; normal, then disabled."""
     g = Canvas(32, 16, FUCHSIA)
-    for index, (face, shade, line) in enumerate([(YELLOW, OLIVE, BLACK), (WHITE, GRAY, GRAY)]):
+    for index, (face, edge, line) in enumerate([(YELLOW, BLACK, GRAY), (SILVER, GRAY, GRAY)]):
         ox = index * 16
-        # Tree lines: a trunk from the top folder to two branches.
-        for y in range(6, 14, 2):
+        for y in range(6, 15, 2):
             g.dot(ox + 3, y, line)
-        for x in range(4, 8, 2):
-            g.dot(ox + x, 9, line)
-            g.dot(ox + x, 13, line)
-        folder(g, ox + 1, 0, face, shade)
-        folder(g, ox + 8, 6, face, shade)
-        folder(g, ox + 8, 11 - 1, face, shade)
+        for x in range(5, 8, 2):
+            g.dot(ox + x, 8, line)
+            g.dot(ox + x, 14, line)
+        folder(g, ox + 1, 0, face, edge)
+        folder(g, ox + 8, 6, face, edge)
+        folder(g, ox + 8, 11, face, edge)
     g.dot(0, 15, FUCHSIA)
     return g
 
