@@ -57,16 +57,34 @@ Window FindSplash(DWORD pid) {
     return Window();
 }
 
-Window CatchSplashDuringCreation(Installer& app) {
+namespace {
+
+Window CatchSplash(Installer& app, bool duringCreation) {
     Window splash;
-    const bool seen = WaitUntil([&] {
+    const auto creating = [&] {
+        return FindTopLevel(app.Pid(), MainCaption, "", false) || !EmbeddedTempFiles().empty();
+    };
+    WaitUntil([&] {
         splash = FindSplash(app.Pid());
-        return splash && (FindTopLevel(app.Pid(), MainCaption, "", false) || !EmbeddedTempFiles().empty());
+        if (splash && (!duringCreation || creating())) return true;
+        splash = Window();
+        return bool(FindTopLevel(app.Pid(), MainCaption)) || !app.process().Running();
     }, DefaultTimeoutMs, 0);
-    if (!seen) return Window();
+    if (!splash) return Window();
     app.process().Suspend();
     if (splash.Visible() && !FindTopLevel(app.Pid(), MainCaption)) return splash;
     app.process().Resume();
+    return Window();
+}
+
+}  // namespace
+
+Window StartAndCatchSplash(std::unique_ptr<Installer>& app, bool duringCreation) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        app.reset(new Installer());
+        if (Window splash = CatchSplash(*app, duringCreation)) return splash;
+        if (app->WaitForMainWindow()) app->CancelAndWait();
+    }
     return Window();
 }
 

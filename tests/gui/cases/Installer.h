@@ -50,11 +50,12 @@ private:
 // The visible splash window of `pid` (captioned with the application
 // title, not a message box), or an empty Window.
 Window FindSplash(DWORD pid);
-// Catches the splash while the main window is being created (its
-// temporary files being written, or its window existing but hidden) and
-// suspends the installer there; returns the splash, or an empty Window
-// (installer running) when that moment was missed.
-Window CatchSplashDuringCreation(Installer& app);
+// Starts the installer (up to five times, should the short-lived splash
+// be missed) and suspends it while its splash is visible; with
+// `duringCreation`, only while the main window is being created (its
+// temporary files being written, or its window existing but hidden).
+// Returns the splash, or an empty Window (installer running) on failure.
+Window StartAndCatchSplash(std::unique_ptr<Installer>& app, bool duringCreation);
 // Processes named `exeName` (case-insensitive), e.g. "Brivanta.exe".
 std::vector<DWORD> ProcessesNamed(const std::string& exeName);
 // Waits for a visible top-level window of `pid` and returns it.

@@ -54,14 +54,10 @@ HCURSOR CurrentCursor() {
 }
 
 TEST_F(Splash, OnTopBorderlessCentredUntilTheMainWindowHasTheFocus) {
-    app.reset(new Installer());
-    Window splash;
-    // The splash lives only while the main window is created: poll without
-    // sleeping, then freeze the installer to look at it.
-    ASSERT_TRUE(WaitUntil([&] { return bool(splash = FindSplash(app->Pid())); },
-                          DefaultTimeoutMs, 0))
-        << "no splash window seen";
-    app->process().Suspend();
+    // The splash lives only while the main window is created: the driver
+    // polls without sleeping, then freezes the installer to look at it.
+    const Window splash = StartAndCatchSplash(app, false);
+    ASSERT_TRUE(splash) << "no splash window seen";
     const Rect frame = splash.ScreenRect();
     const SIZE client = splash.ClientSize();
     const LONG_PTR style = splash.Style();
@@ -88,12 +84,7 @@ TEST_F(Splash, OnTopBorderlessCentredUntilTheMainWindowHasTheFocus) {
 TEST_F(Splash, ShowsItsTextAndIconWhileTheMainWindowIsCreated) {
     // No messages are processed during the creation, so what the splash
     // shows then is what it painted before it began.
-    Window splash;
-    for (int attempt = 0; attempt < 5 && !splash; ++attempt) {
-        app.reset(new Installer());
-        splash = CatchSplashDuringCreation(*app);
-        if (!splash) app->CancelAndWait();
-    }
+    const Window splash = StartAndCatchSplash(app, true);
     ASSERT_TRUE(splash) << "the splash was never caught during the creation";
     const Pixels shown = CaptureScreen(splash.ClientScreenRect());
     app->process().Resume();
