@@ -27,3 +27,16 @@ add_test(NAME archive_engine_dlls
   COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP}
           "-DCHECKS=$<TARGET_FILE:unzdll>=UnzDllExec,GetUnzDllVersion;$<TARGET_FILE:zipdll>=ZipDllExec,GetZipDllVersion"
           -P ${CMAKE_CURRENT_LIST_DIR}/archive/CheckEngineDlls.cmake)
+
+# An archive made by Info-ZIP with folder parts (engines/zipcore/...), for
+# the flat extraction of a real third-party archive.
+add_custom_command(OUTPUT ${BVT_ARCHIVE_TEST_DIR}/infozip.zip
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${BVT_ARCHIVE_TEST_DIR}/infozip.zip
+  COMMAND zip -q -X -r -9 ${BVT_ARCHIVE_TEST_DIR}/infozip.zip engines/zipcore/ZipNames.cpp engines/zipcore/ZipWriter.cpp engines/UnzDllApi.h
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+  DEPENDS ${PROJECT_SOURCE_DIR}/engines/zipcore/ZipNames.cpp ${PROJECT_SOURCE_DIR}/engines/zipcore/ZipWriter.cpp
+          ${PROJECT_SOURCE_DIR}/engines/UnzDllApi.h
+  VERBATIM)
+add_custom_target(archive_test_infozip DEPENDS ${BVT_ARCHIVE_TEST_DIR}/infozip.zip)
+add_dependencies(archive_tests archive_test_infozip)
+target_compile_definitions(archive_tests PRIVATE BVT_SOURCE_DIR_WIN="Z:${PROJECT_SOURCE_DIR}")

@@ -69,6 +69,20 @@ TEST_F(ZipMasterTest, ExtractsEveryEntryByteForByteWithoutABox) {
     EXPECT_GT(callbacks, 3);  // the application breathes at every engine event
 }
 
+TEST_F(ZipMasterTest, InfoZipArchiveWithFoldersLandsFlat) {
+    TZipMaster zip(nullptr);
+    zip.SetDLLDirectory(engineFolder.Path());
+    zip.SetZipFileName(ProgramFolder() + "\\infozip.zip");
+    zip.SetExtrBaseDir(target.Path());
+    zip.Extract();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(zip.Outcome().succeeded) << zip.Outcome().firstError;
+    EXPECT_EQ((std::vector<std::string>{"UnzDllApi.h", "ZipNames.cpp", "ZipWriter.cpp"}), target.Files());
+    const std::string source = BVT_SOURCE_DIR_WIN;
+    EXPECT_EQ(ReadFile(source + "/engines/zipcore/ZipNames.cpp"), ReadFile(target / "ZipNames.cpp"));
+    EXPECT_EQ(ReadFile(source + "/engines/UnzDllApi.h"), ReadFile(target / "UnzDllApi.h"));
+}
+
 TEST_F(ZipMasterTest, TrailingBackslashLeavesDLLDirectoryButNotExtrBaseDir) {
     TZipMaster zip(nullptr);
     Install(zip, engineFolder.Path() + "\\", target.Path() + "\\");
