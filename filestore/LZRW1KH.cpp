@@ -281,7 +281,7 @@ std::size_t DecompressBlock(const std::uint8_t* source, std::size_t sourceSize, 
                 std::memcpy(op + 8, from + 8, 8);
                 std::memcpy(op + 16, from + 16, 8);
             } else {
-                for (std::size_t k = 0; k < m; ++k) op[k] = from[k];
+                for (std::size_t i = 0; i < m; ++i) op[i] = from[i];
             }
             op += m;
             ip += 2;
