@@ -32,9 +32,14 @@ TZipMaster::TZipMaster(TComponent* owner) : TComponent(owner) {}
 
 TZipMaster::~TZipMaster() = default;
 
+// The component raises nothing: a box that cannot be shown leaves the
+// condition in Messages() only.
 void TZipMaster::Report(const std::string& text) {
-    messages_.push_back(text);
-    CurrentZipHost().messageBox(text);
+    try {
+        messages_.push_back(text);
+        CurrentZipHost().messageBox(text);
+    } catch (...) {
+    }
 }
 
 void TZipMaster::SetDLLDirectory(const std::string& value) {

@@ -219,6 +219,17 @@ TEST_F(ZipMasterTest, AnExceptionInACallbackEndsInOneExtractionFailedBox) {
     EXPECT_FALSE(zip.Outcome().succeeded);
 }
 
+TEST_F(ZipMasterTest, ABoxThatFailsDoesNotEscapeTheComponent) {
+    ZipHost failing;
+    failing.messageBox = [](const std::string&) { throw std::runtime_error("no box today"); };
+    SetZipHost(failing);
+    TZipMaster zip(nullptr);
+    zip.SetZipFileName(work / "gone.zip");
+    EXPECT_NO_THROW(zip.Extract());
+    ASSERT_EQ(1u, zip.Messages().size());
+    EXPECT_EQ("Archive not found: " + work / "gone.zip", zip.Messages()[0]);
+}
+
 TEST_F(ZipMasterTest, DamagedEntryIsRecordedSilentlyAndTheOutcomeSaysSo) {
     std::string bytes = ReadFile(archive.path);
     bytes[14] ^= 0x5A;  // the first entry's CRC in its local header...
