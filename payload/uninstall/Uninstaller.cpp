@@ -57,6 +57,20 @@ std::string ShellFolder(const std::string& name) {
     return folder + "\\";
 }
 
+// True when the folder holds nothing but the one file of this name.
+bool FolderHoldsOnly(const std::string& folder, const std::string& name) {
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    bool only = true;
+    do {
+        const std::string found = entry.cFileName;
+        if (found != "." && found != ".." && !SameText(found, name)) only = false;
+    } while (only && FindNextFileA(search, &entry));
+    FindClose(search);
+    return only;
+}
+
 void DeleteFileIfPresent(const std::string& path, RemovalReport& report) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return;
@@ -112,8 +126,11 @@ void RemoveOwnImage(const std::string& path, const std::string& folder, RemovalR
     }
     if (MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) {
         report.pendingRestart.push_back(path);
-        // Queued after the file, so the folder goes too once it is empty.
-        if (MoveFileExA(folder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) report.pendingRestart.push_back(folder);
+        // Queued after the file, so the folder goes too, unless the user's
+        // own files keep it.
+        if (FolderHoldsOnly(folder, ExtractFileName(path)) &&
+            MoveFileExA(folder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT))
+            report.pendingRestart.push_back(folder);
         return;
     }
     report.Fail(path, GetLastError());

@@ -38,6 +38,7 @@ pending_contains() {  # text expected among the files removed at the next restar
   query 'HKLM\System\CurrentControlSet\Control\Session Manager' /v PendingFileRenameOperations || return 1
   grep -q -F "$1" "$prefix/query.txt"
 }
+lacks_pending() { ! pending_contains "$1"; }
 
 folder='C:\Program Files\Brivanta'
 unix_folder="$prefix/drive_c/Program Files/Brivanta"
@@ -81,6 +82,17 @@ check "other volume: uninstall.exe scheduled" pending_contains 'C:\Program Files
 check "other volume: App Paths entry removed" lacks_key "$hklm\\App Paths\\Brivanta.exe"
 check "other volume: association removed" lacks_key 'HKCR\BVT file'
 check "other volume: nothing parked on drive T:" test -z "$(ls -A "$otherdrive")"
+
+# A user's file in the folder: the folder is not queued for removal.
+kept='C:\Program Files\Brivanta Kept'
+check "third fake installation written" wine_quiet "$fake" "$kept" "$(winepath -w "$uninstaller" 2>/dev/null)"
+echo mine >"$prefix/drive_c/Program Files/Brivanta Kept/notes.txt"
+timeout 120 wine "$kept\UNINSTALL.EXE" /S >"$prefix/out.txt" 2>&1
+rc=$?
+check "user file, other volume: exit code 3 (got $rc)" test "$rc" -eq 3
+check "user file, other volume: uninstall.exe scheduled" pending_contains 'Brivanta Kept\uninstall.exe'
+check "user file, other volume: folder not scheduled" lacks_pending 'Brivanta Kept\0'
+check "user file, other volume: the user's file stays" test -f "$prefix/drive_c/Program Files/Brivanta Kept/notes.txt"
 
 echo "uninstall registry check: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
