@@ -60,6 +60,7 @@ void DocumentWindow::OpenDocument(const std::string& path) {
         auto document = std::make_unique<BvtDocument>(LoadBvtDocument(path));
         document_ = std::move(document);
         documentPath_ = path;
+        scrollY_ = 0;
     } catch (const Exception& failure) {
         document_.reset();
         documentPath_.clear();
@@ -204,15 +205,16 @@ void DocumentWindow::Relayout() {
     } else {
         layout_.Clear();
     }
+    const int page = client.bottom - client.top;
+    scrollY_ = std::clamp(scrollY_, 0, std::max(0, layout_.Height() - page));
     SCROLLINFO info{};
     info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
     info.nMin = 0;
     info.nMax = layout_.Height();
-    info.nPage = static_cast<UINT>(client.bottom - client.top);
+    info.nPage = static_cast<UINT>(page);
+    info.nPos = scrollY_;
     SetScrollInfo(window_, SB_VERT, &info, TRUE);
-    scrollY_ = std::min(scrollY_, std::max(0, layout_.Height() - static_cast<int>(client.bottom)));
-    if (!document_) scrollY_ = 0;
     InvalidateRect(window_, nullptr, TRUE);
 }
 

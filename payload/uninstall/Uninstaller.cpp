@@ -34,7 +34,7 @@ bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) !
 std::string FullPath(const std::string& path) {
     char buffer[MAX_PATH + 1] = {};
     const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, buffer, nullptr);
-    if (length == 0 || length > MAX_PATH) return path;
+    if (length == 0 || length >= MAX_PATH) return path;
     return std::string(buffer, length);
 }
 
