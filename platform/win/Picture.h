@@ -1,5 +1,5 @@
 // TPicture: a picture carried as raw data in a window description: the bytes
-// of a .bmp file (uncompressed, 1/4/8/24/32 bits per pixel) or of a .ico file.
+// of a .bmp file or of a .ico file (see PictureFormat.h).
 #pragma once
 
 #include <windows.h>
@@ -7,14 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "Exceptions.h"
+#include "PictureFormat.h"
 
 namespace bvt {
-
-class EInvalidGraphic : public Exception {
-public:
-    using Exception::Exception;
-};
 
 class TPicture {
 public:
@@ -28,8 +23,8 @@ public:
     void LoadFromData(std::vector<std::uint8_t> data);
     const std::vector<std::uint8_t>& Data() const { return data_; }
     bool Empty() const { return data_.empty(); }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    int Width() const { return layout_.width; }
+    int Height() const { return layout_.height; }
 
     void Draw(HDC dc, int x, int y) const;
     // Draws the columns [sourceX, sourceX + width) of a bitmap; with a
@@ -38,12 +33,8 @@ public:
     void DrawPart(HDC dc, int x, int y, int sourceX, int width, COLORREF background) const;
 
 private:
-    void LoadBitmap();
-    void LoadIcon();
-
     std::vector<std::uint8_t> data_;
-    std::size_t infoOffset_ = 0, bitsOffset_ = 0, paletteSize_ = 0;
-    int width_ = 0, height_ = 0, bitCount_ = 0;
+    PictureLayout layout_;
     HICON icon_ = nullptr;
 };
 
