@@ -117,6 +117,11 @@ TEST_F(Driver, ReadsPixelsOffTheScreen) {
     EXPECT_EQ(CountDark(shown, {10, 120, 200, 60}), 0);
 }
 
+TEST_F(Driver, ReadsTheCommandLineOfAnotherProcess) {
+    Start("/wait  \"two words\"");
+    EXPECT_EQ(CommandLineOf(app->Id()), "\"" + FixturePath() + "\" /wait  \"two words\"");
+}
+
 TEST_F(Driver, SuspendedProgramStillShowsItsWindows) {
     Start();
     app->Suspend();

@@ -47,15 +47,21 @@ protected:
         }
     }
 
+    // What the installer started at its end.
+    struct Launched {
+        std::string caption;      // its window's caption
+        std::string commandLine;  // as the application received it
+    };
+
     // Install through to "Brivanta installed."; checks the window as it is
-    // when the message shows, answers it, and returns the launched
-    // application's window caption ("" when nothing was launched).
-    std::string InstallAndExpectSuccess(bool launch) {
+    // when the message shows, answers it, and returns what was launched
+    // (empty when nothing was).
+    Launched InstallAndExpectSuccess(bool launch) {
         const Rect before = app->main.ScreenRect();
         Click(app->install);
         const Window done = WaitForDialog(app->Pid(), "Information", 60000);
         EXPECT_TRUE(done) << DescribeDialogs(app->Pid());
-        if (!done) return "";
+        if (!done) return {};
         EXPECT_EQ(MessageText(done), "Brivanta installed.");
         EXPECT_FALSE(app->main.Visible()) << "main window not hidden";
         EXPECT_EQ(app->main.ClientSize().cy, 309) << "progress strip not added";
@@ -66,7 +72,7 @@ protected:
         EXPECT_EQ(app->progress.RectInParent(), (Rect{0, 296, 577, 13}));
         PressButton(done, IDOK);
 
-        std::string caption;
+        Launched launched;
         if (launch) {
             std::vector<DWORD> pids;
             EXPECT_TRUE(WaitUntil([&] { return !(pids = ProcessesNamed("Brivanta.exe")).empty(); }))
@@ -80,7 +86,8 @@ protected:
                            DescribeDialogs(pids[0]) != "(no dialog)";
                 });
                 Snapshot("application");
-                caption = window.CaptionText();
+                launched.caption = window.CaptionText();
+                launched.commandLine = CommandLineOf(pids[0]);
                 EXPECT_EQ(DescribeDialogs(pids[0]), "(no dialog)");
                 CloseApplication(pids[0]);
             }
@@ -90,7 +97,7 @@ protected:
             EXPECT_TRUE(ProcessesNamed("Brivanta.exe").empty()) << "launched although Run was off";
         }
         EXPECT_TRUE(EmbeddedTempFiles().empty());
-        return caption;
+        return launched;
     }
 
     // Install that must fail: answers every box until the program ends and
@@ -142,7 +149,10 @@ protected:
 TEST_F(Install, DefaultOptions) {
     StartWith({});
     EXPECT_EQ(app->dir.Text(), "C:\\Program Files\\Brivanta");
-    EXPECT_EQ(InstallAndExpectSuccess(true), "sample.bvt - Brivanta");
+    const Launched launched = InstallAndExpectSuccess(true);
+    EXPECT_EQ(launched.caption, "sample.bvt - Brivanta");
+    EXPECT_EQ(launched.commandLine,
+              "\"C:\\Program Files\\Brivanta\\Brivanta.exe\" \"C:\\Program Files\\Brivanta\\sample.bvt\"");
 }
 
 TEST_F(Install, OneArgumentIsPassedOnUnquoted) {
@@ -150,7 +160,9 @@ TEST_F(Install, OneArgumentIsPassedOnUnquoted) {
     CopyOneFile(SampleDocument(), "C:\\docs\\my letter.bvt");
     StartWith({"\"C:\\docs\\my letter.bvt\"", "", true, false, true});
     EXPECT_FALSE(app->run.Enabled());
-    EXPECT_EQ(InstallAndExpectSuccess(true), "my letter.bvt - Brivanta");
+    const Launched launched = InstallAndExpectSuccess(true);
+    EXPECT_EQ(launched.caption, "my letter.bvt - Brivanta");
+    EXPECT_EQ(launched.commandLine, "\"C:\\Program Files\\Brivanta\\Brivanta.exe\" C:\\docs\\my letter.bvt");
 }
 
 TEST_F(Install, OnlyTheFirstOfSeveralArguments) {
@@ -158,7 +170,9 @@ TEST_F(Install, OnlyTheFirstOfSeveralArguments) {
     CopyOneFile(SampleDocument(), "C:\\docs\\first.bvt");
     CopyOneFile(SampleDocument(), "C:\\docs\\second.bvt");
     StartWith({"C:\\docs\\first.bvt C:\\docs\\second.bvt", "", true, false, true});
-    EXPECT_EQ(InstallAndExpectSuccess(true), "first.bvt - Brivanta");
+    const Launched launched = InstallAndExpectSuccess(true);
+    EXPECT_EQ(launched.caption, "first.bvt - Brivanta");
+    EXPECT_EQ(launched.commandLine, "\"C:\\Program Files\\Brivanta\\Brivanta.exe\" C:\\docs\\first.bvt");
 }
 
 TEST_F(Install, RunUncheckedLaunchesNothing) {
@@ -192,7 +206,10 @@ TEST_F(Install, CreatesEveryMissingLevel) {
 
 TEST_F(Install, TrailingBackslashIsKept) {
     StartWith({"", "C:\\Trail\\Brivanta\\", true, false, true});
-    EXPECT_EQ(InstallAndExpectSuccess(true), "sample.bvt - Brivanta");
+    const Launched launched = InstallAndExpectSuccess(true);
+    EXPECT_EQ(launched.caption, "sample.bvt - Brivanta");
+    EXPECT_EQ(launched.commandLine,
+              "\"C:\\Trail\\Brivanta\\\\Brivanta.exe\" \"C:\\Trail\\Brivanta\\\\sample.bvt\"");
 }
 
 TEST_F(Install, ForUninstall) {

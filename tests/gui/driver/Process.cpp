@@ -1,5 +1,7 @@
 #include "Process.h"
 
+#include <winternl.h>
+
 #include <stdexcept>
 
 namespace bvt::gui {
@@ -44,6 +46,33 @@ void Process::Suspend() {
 
 void Process::Resume() {
     if (ResumeThread(info_.hThread) != static_cast<DWORD>(-1)) --suspended_;
+}
+
+std::string CommandLineOf(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return "";
+    std::string result;
+    PROCESS_BASIC_INFORMATION basic{};
+    PEB peb{};
+    RTL_USER_PROCESS_PARAMETERS parameters{};
+    const auto read = [&](const void* at, void* into, size_t size) {
+        SIZE_T got = 0;
+        return ReadProcessMemory(process, at, into, size, &got) && got == size;
+    };
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0 &&
+        read(basic.PebBaseAddress, &peb, sizeof peb) &&
+        read(peb.ProcessParameters, &parameters, sizeof parameters)) {
+        std::wstring text(parameters.CommandLine.Length / sizeof(wchar_t), L'\0');
+        if (read(parameters.CommandLine.Buffer, text.data(), parameters.CommandLine.Length)) {
+            const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                                 nullptr, nullptr);
+            result.resize(static_cast<size_t>(size));
+            WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
+                                nullptr);
+        }
+    }
+    CloseHandle(process);
+    return result;
 }
 
 }  // namespace bvt::gui

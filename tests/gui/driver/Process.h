@@ -34,4 +34,9 @@ private:
     int suspended_ = 0;
 };
 
+// The command line another process was started with, read from its
+// process parameters (as the process itself sees it in GetCommandLine);
+// "" when it cannot be read.
+std::string CommandLineOf(DWORD pid);
+
 }  // namespace bvt::gui
