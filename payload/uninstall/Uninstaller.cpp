@@ -71,11 +71,25 @@ bool FolderHoldsOnly(const std::string& folder, const std::string& name) {
     return only;
 }
 
+// A file that another program has open for a moment (a virus scanner, the
+// shell reading a fresh shortcut) is tried again a few times before it is
+// reported.
 void DeleteFileIfPresent(const std::string& path, RemovalReport& report) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return;
     if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    if (!DeleteFileA(path.c_str())) report.Fail(path, GetLastError());
+    constexpr int kAttempts = 5;
+    for (int attempt = 1;; ++attempt) {
+        if (DeleteFileA(path.c_str())) return;
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return;
+        const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+        if (!busy || attempt == kAttempts) {
+            report.Fail(path, error);
+            return;
+        }
+        Sleep(200);
+    }
 }
 
 void RemoveShortcuts(RemovalReport& report) {
