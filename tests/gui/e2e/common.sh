@@ -171,6 +171,9 @@ expect_no_shortcut() {
 snapshot() {  # name
   (cd "$drive" && find . -path ./work -prune -o -printf '%p %s\n' | sort) \
     >"$scratch/$1.files"
-  cat "$prefix/system.reg" "$prefix/user.reg" | grep '^\[' | sed 's/\] [0-9]*$/]/' | sort >"$scratch/$1.keys"
+  # The Software branches of HKLM (with the classes) and HKCU, without
+  # timestamps: Wine rewrites its hardware keys in every session.
+  cat "$prefix/system.reg" "$prefix/user.reg" | grep -v -e '^#time=' -e '^$' |
+    awk '/^\[/ { keep = index($0, "[Software\\\\") == 1; sub(/\] [0-9]+$/, "]") } keep' >"$scratch/$1.registry"
 }
 

@@ -82,8 +82,10 @@ case $case_name in
     snapshot after
     diff "$scratch/before.files" "$scratch/after.files" >"$scratch/files.diff" && pass "files as before" ||
       fail "files differ from before the installation: $(cat "$scratch/files.diff")"
-    diff "$scratch/before.keys" "$scratch/after.keys" >"$scratch/keys.diff" && pass "registry keys as before" ||
-      fail "registry keys differ from before the installation: $(cat "$scratch/keys.diff")"
+    diff "$scratch/before.registry" "$scratch/after.registry" >"$scratch/registry.diff" && pass "registry as before" ||
+      fail "registry differs from before the installation: $(cat "$scratch/registry.diff")"
+    [ "$(cat "$drive/Program Files/Brivanta/keep.txt")" = 'not ours to remove' ] && pass "keep.txt untouched" ||
+      fail "keep.txt changed"
     read_registry
     expect_no_registration
     ;;
