@@ -83,6 +83,10 @@ bool TApplication::IsKeyboardMessage(MSG& msg) {
 }
 
 void TApplication::HandleException(const std::exception& e) {
+    if (onException_) {
+        onException_(e);
+        return;
+    }
     HWND owner = GetActiveWindow();
     MessageBoxA(owner, WithFullStop(e.what()).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }

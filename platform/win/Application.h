@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,8 +43,10 @@ public:
     void SetExitCode(int code) { exitCode_ = code; }
 
     // The default handler: the message, with a full stop added if missing,
-    // in an error box captioned with the title.
+    // in an error box captioned with the title; or the handler set with
+    // SetOnException.
     void HandleException(const std::exception& e);
+    void SetOnException(std::function<void(const std::exception&)> handler) { onException_ = std::move(handler); }
     // The last-resort handler for failures before the message loop runs:
     // an "Application Error" box. The caller ends the program with code 1.
     static void ShowStartupError(const std::exception& e);
@@ -54,6 +57,7 @@ private:
     bool IsKeyboardMessage(MSG& msg);
 
     std::string title_;
+    std::function<void(const std::exception&)> onException_;
     std::vector<std::unique_ptr<TForm>> forms_;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;

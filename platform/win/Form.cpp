@@ -28,9 +28,18 @@ TForm::~TForm() {
 
 void TForm::LoadFromResource(const char* resourceName) {
     ReadComponentResource(*this, resourceName);
+    CreateHandle();
+}
+
+void TForm::LoadFromDescription(const void* data, std::size_t size) {
+    ReadRootComponent(*this, data, size);
+    CreateHandle();
+}
+
+void TForm::Loaded() {
+    TWinControl::Loaded();
     AssignControlIds();
     CheckHandlers();
-    CreateHandle();
 }
 
 void TForm::BindHandler(const std::string& name, Handler handler) {

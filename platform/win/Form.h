@@ -25,6 +25,8 @@ public:
     // Reads the form's description from the program's RCDATA resource and
     // creates its windows (hidden).
     void LoadFromResource(const char* resourceName);
+    // The same from a binary window description in memory.
+    void LoadFromDescription(const void* data, std::size_t size);
 
     void BindHandler(const std::string& name, Handler handler);
     void RunHandler(const std::string& name, TComponent* sender);
@@ -72,6 +74,7 @@ protected:
     virtual bool CloseQuery() { return true; }
 
 private:
+    void Loaded() override;
     void AssignControlIds();
     void CheckHandlers();
     void CenterOnScreen();
