@@ -12,11 +12,11 @@ namespace {
 constexpr std::int64_t LowestEngineVersion = 170;
 
 // The engine's callback: lets the component record the event and the
-// application breathe. Nothing may unwind through the engine.
+// application breathe. Nothing may unwind through the engine; a failure
+// asks it to stop.
 int WINAPI EngineCallback(void* context, const UnzDllEvent* event) {
     auto* self = static_cast<TZipMaster*>(context);
-    self->EngineEvent(event->kind, event->name, event->message);
-    return 0;
+    return self->EngineEvent(event->kind, event->name, event->message) ? 0 : 1;
 }
 
 // Hourglass on for the life of the object.
@@ -96,7 +96,7 @@ void TZipMaster::ReadDirectory() {
     }
 }
 
-void TZipMaster::EngineEvent(std::uint32_t kind, const char* name, const char* message) {
+bool TZipMaster::EngineEvent(std::uint32_t kind, const char* name, const char* message) {
     try {
         if (kind == UNZ_EVENT_ENTRY_FAILED) {
             const std::string failure = std::string(name ? name : "") + ": " + (message ? message : "");
@@ -111,6 +111,7 @@ void TZipMaster::EngineEvent(std::uint32_t kind, const char* name, const char* m
     } catch (...) {
         callbackFailure_ = "unexpected failure while the engine ran";
     }
+    return callbackFailure_.empty();
 }
 
 void TZipMaster::RunEngine(const EngineLibrary& engine) {

@@ -147,8 +147,8 @@ public:
     // The engine's full path as Extract() loads it.
     std::string EnginePath() const;
 
-    // Called by the engine's callback trampoline.
-    void EngineEvent(std::uint32_t kind, const char* name, const char* message);
+    // Called by the engine's callback trampoline; false asks the engine to stop.
+    bool EngineEvent(std::uint32_t kind, const char* name, const char* message);
 
 private:
     void ReadDirectory();

@@ -36,7 +36,8 @@ typedef struct UnzDllEvent {
     const char* message;    // or NULL
 } UnzDllEvent;
 
-// Called on the caller's thread during UnzDllExec; the return value is ignored.
+// Called on the caller's thread during UnzDllExec. A non-zero return ends
+// the run before the next entry.
 typedef int(WINAPI* UnzDllCallback)(void* context, const UnzDllEvent* event);
 
 #define UNZ_FIRST_ERROR_SIZE 512

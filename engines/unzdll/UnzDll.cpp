@@ -31,14 +31,16 @@ public:
     }
     void BatchEnds(const bvt::zip::ZipOutcome&) override { Send(UNZ_EVENT_END_OF_BATCH, nullptr, 0, nullptr); }
     void Warning(const std::string& text) override { Send(UNZ_EVENT_MESSAGE, nullptr, 0, text.c_str()); }
+    bool StopRequested() override { return stop_; }
 
 private:
     void Send(std::uint32_t kind, const char* name, std::uint64_t size, const char* message) {
         if (!params_.callback) return;
         const UnzDllEvent event{kind, name, size, message};
-        params_.callback(params_.context, &event);
+        if (params_.callback(params_.context, &event) != 0) stop_ = true;
     }
     const UnzDllParams& params_;
+    bool stop_ = false;
 };
 
 void SetFirstError(UnzDllParams& params, const std::string& text) {

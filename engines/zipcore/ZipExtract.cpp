@@ -59,6 +59,11 @@ ZipOutcome ExtractAll(const ZipSource& source, const ZipDirectory& directory, co
     outcome.entries = directory.entries.size();
     std::unique_ptr<std::uint8_t[]> buffer(new std::uint8_t[OutputBufferSize]);
     for (const ZipEntry& entry : directory.entries) {
+        if (observer && observer->StopRequested()) {
+            outcome.stopped = true;
+            if (outcome.firstError.empty()) outcome.firstError = "the extraction was stopped";
+            break;
+        }
         if (entry.isDirectory) {
             ++outcome.directoriesSkipped;
             continue;

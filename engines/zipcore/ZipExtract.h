@@ -22,12 +22,13 @@ struct ZipOutcome {
     std::size_t entries = 0;          // entries in the archive
     std::size_t filesWritten = 0;     // written (or, when testing, verified)
     std::size_t directoriesSkipped = 0;
+    bool stopped = false;             // the observer ended the run early
     std::vector<ZipEntryFailure> failures;
     std::string firstError;           // first failure as "name: reason"
 
     // Every file entry of the archive was written and verified.
     bool Succeeded() const {
-        return firstError.empty() && failures.empty() && filesWritten + directoriesSkipped == entries;
+        return !stopped && firstError.empty() && failures.empty() && filesWritten + directoriesSkipped == entries;
     }
 };
 
@@ -46,6 +47,8 @@ public:
     virtual void EntryFailed(const ZipEntryFailure&) {}
     // A condition that does not stop the run (a wrong directory offset).
     virtual void Warning(const std::string& /*text*/) {}
+    // Asked before each entry: true ends the run there.
+    virtual bool StopRequested() { return false; }
     virtual void BatchEnds(const ZipOutcome&) {}
 };
 

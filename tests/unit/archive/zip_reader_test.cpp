@@ -115,6 +115,21 @@ TEST(ZipExtract, EncryptedEntryFailsAloneWithAClearReason) {
     EXPECT_EQ(std::vector<std::string>{"plain.txt"}, dir.List("out"));
 }
 
+TEST(ZipExtract, AnObserverCanEndTheRunBeforeTheNextEntry) {
+    struct StopAfterFirst : ZipExtractObserver {
+        int begun = 0;
+        void EntryBegins(const ZipEntry&, const std::string&) override { ++begun; }
+        bool StopRequested() override { return begun > 0; }
+    } observer;
+    ScratchDir dir;
+    Shell(dir.Path(), "mkdir out && echo a > a.txt && echo b > b.txt && zip -q a.zip a.txt b.txt");
+    const ZipOutcome outcome = ExtractArchiveFile(dir / "a.zip", dir / "out", ZipExtractOptions{}, &observer);
+    EXPECT_TRUE(outcome.stopped);
+    EXPECT_FALSE(outcome.Succeeded());
+    EXPECT_EQ(1u, outcome.filesWritten);
+    EXPECT_EQ(std::vector<std::string>{"a.txt"}, dir.List("out"));
+}
+
 TEST(ZipExtract, MissingArchiveIsAnOutcomeNotAnException) {
     ScratchDir dir;
     const ZipOutcome outcome = ExtractArchiveFile(dir / "none.zip", dir.Path(), ZipExtractOptions{});

@@ -217,6 +217,9 @@ TEST_F(ZipMasterTest, AnExceptionInACallbackEndsInOneExtractionFailedBox) {
     ASSERT_EQ(1u, boxes.size());
     EXPECT_EQ("Extraction failed: window handler failed", boxes[0]);
     EXPECT_FALSE(zip.Outcome().succeeded);
+    // The run ends at the next entry; what was written stays.
+    EXPECT_EQ(1u, target.Files().size());
+    EXPECT_EQ(1, zip.Outcome().filesWritten);
 }
 
 TEST_F(ZipMasterTest, ABoxThatFailsDoesNotEscapeTheComponent) {
