@@ -14,13 +14,20 @@
 
 namespace {
 
-const std::string& Scratch() {
-    static const std::string path = [] {
+// The scratch folder, removed (empty by then) when the fuzzer exits.
+struct ScratchFolder {
+    std::string path;
+    ScratchFolder() {
         std::string pattern = "/tmp/fuzz_zip_entry_XXXXXX";
         if (!mkdtemp(pattern.data())) std::abort();
-        return pattern;
-    }();
-    return path;
+        path = pattern;
+    }
+    ~ScratchFolder() { rmdir(path.c_str()); }
+};
+
+const std::string& Scratch() {
+    static const ScratchFolder folder;
+    return folder.path;
 }
 
 // Checks and empties the scratch folder; returns the number of files.
