@@ -1,23 +1,15 @@
-# cmake -DFSEMBED=tool -DOUT=archive -DFILES="a;b;c" -P MakePayloadZip.cmake
+# cmake -DFSEMBED=tool -DOUT=archive -DTIME=yyyy-mm-ddThh:mm:ss -DFILES="a;b;c" -P MakePayloadZip.cmake
 # Packs the payload archive with the host tool's zip command, which writes
 # exactly the layout the installer's reader expects (entries in the given
 # order, deflate, version made by 0x0B14, text attribute for .txt, no extra
-# fields or comments). While the host tool lacks the command, Info-ZIP stands
-# in so that the build goes on; the payload format test then fails.
+# fields or comments). One fixed entry time makes the archive, and so the
+# installer, the same bytes on every build.
 file(REMOVE "${OUT}")
-if(EXISTS "${FSEMBED}")
-  execute_process(COMMAND "${FSEMBED}" zip "${OUT}" ${FILES}
-                  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-  if(result EQUAL 0)
-    return()
-  endif()
-  message(WARNING "fsembed zip failed (${result}): ${output}")
-else()
-  message(WARNING "fsembed not found at '${FSEMBED}'")
+if(NOT EXISTS "${FSEMBED}")
+  message(FATAL_ERROR "fsembed not found at '${FSEMBED}': build the native tree first (scripts/build.sh)")
 endif()
-message(WARNING "payload.zip packed with Info-ZIP as a stand-in")
-file(REMOVE "${OUT}")
-execute_process(COMMAND zip -X -j -9 -q "${OUT}" ${FILES} RESULT_VARIABLE result)
+execute_process(COMMAND "${FSEMBED}" zip "${OUT}" --time "${TIME}" ${FILES}
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0)
-  message(FATAL_ERROR "zip failed (${result})")
+  message(FATAL_ERROR "fsembed zip failed (${result}): ${output}")
 endif()
