@@ -167,33 +167,58 @@ struct Property {
     const std::vector<std::string>* identifiers;  // Enum and Set
 };
 
+// Adds the properties to the class's published list: one getter and one
+// setter per value kind, told apart by the captured id.
 void Publish(ClassInfo& info, std::initializer_list<Property> properties) {
-    ClassBuilder<TComponent> builder(info);
     for (const Property& prop : properties) {
         const P id = prop.id;
+        PropInfo p{prop.name, prop.kind, prop.identifiers ? *prop.identifiers : std::vector<std::string>{}, {}, {}, {}};
         switch (prop.kind) {
         case PropKind::Integer:
-            builder.Integer(prop.name, [id](TComponent& c) { return GetInteger(c, id); },
-                            [id](TComponent& c, std::int64_t v) { SetInteger(c, id, v); });
+            p.get = [id](TComponent& c) { return PropValue::Integer(GetInteger(c, id)); };
+            p.set = [id](TComponent& c, const PropValue& v) { SetInteger(c, id, v.integer); };
             break;
         case PropKind::String:
-            builder.String(prop.name, [id](TComponent& c) { return GetString(c, id); },
-                           [id](TComponent& c, const std::string& v) { SetString(c, id, v); });
+            p.get = [id](TComponent& c) { return PropValue::String(GetString(c, id)); };
+            p.set = [id](TComponent& c, const PropValue& v) { SetString(c, id, v.text); };
             break;
         case PropKind::Boolean:
-            builder.Boolean(prop.name, [id](TComponent& c) { return GetBoolean(c, id); },
-                            [id](TComponent& c, bool v) { SetBoolean(c, id, v); });
+            p.get = [id](TComponent& c) { return PropValue::Boolean(GetBoolean(c, id)); };
+            p.set = [id](TComponent& c, const PropValue& v) { SetBoolean(c, id, v.boolean); };
             break;
-        case PropKind::Enum:
-            builder.Enum(prop.name, *prop.identifiers, [id](TComponent& c) { return GetOrdinal(c, id); },
-                         [id](TComponent& c, int v) { SetOrdinal(c, id, v); });
-            break;
-        case PropKind::Set:
-            // Font.Style is the only set property of the GUI classes.
-            builder.Set(prop.name, *prop.identifiers, [](TComponent& c) { return Ctl(c).Font().style; },
-                        [](TComponent& c, std::uint32_t v) { Ctl(c).Font().style = v; Ctl(c).FontChanged(); });
+        case PropKind::Enum: {
+            const std::vector<std::string>* names = prop.identifiers;
+            const std::string name = prop.name;
+            p.get = [id, names](TComponent& c) {
+                const int ordinal = GetOrdinal(c, id);
+                return PropValue::Enum(ordinal >= 0 && ordinal < static_cast<int>(names->size()) ? (*names)[ordinal]
+                                                                                                 : std::string());
+            };
+            p.set = [id, names, name](TComponent& c, const PropValue& v) {
+                SetOrdinal(c, id, IdentifierOrdinal(name, *names, v.text));
+            };
             break;
         }
+        case PropKind::Set: {
+            // Font.Style is the only set property of the GUI classes.
+            const std::vector<std::string>* names = prop.identifiers;
+            const std::string name = prop.name;
+            p.get = [names](TComponent& c) {
+                std::vector<std::string> set;
+                for (std::size_t i = 0; i < names->size(); ++i)
+                    if (Ctl(c).Font().style & (1u << i)) set.push_back((*names)[i]);
+                return PropValue::Set(std::move(set));
+            };
+            p.set = [names, name](TComponent& c, const PropValue& v) {
+                std::uint32_t mask = 0;
+                for (const std::string& n : v.names) mask |= 1u << IdentifierOrdinal(name, *names, n);
+                Ctl(c).Font().style = mask;
+                Ctl(c).FontChanged();
+            };
+            break;
+        }
+        }
+        info.properties.push_back(std::move(p));
     }
 }
 
