@@ -84,7 +84,9 @@ TEST_F(Driver, KeysGoToTheFocusedControl) {
     PressKey(FocusOf(app->MainThreadId()), VK_RETURN);
     const Window box = WaitForDialog(app->Id(), "Fixture Box", 10000);
     ASSERT_TRUE(box) << "Enter on the focused button did not click it";
-    PressKey(FocusOf(app->MainThreadId()), VK_RETURN);  // OK has the focus in the box
+    // Enter again, once the box's OK button has the focus.
+    ASSERT_TRUE(WaitUntil([&] { return IsChild(box.Handle(), FocusOf(app->MainThreadId()).Handle()); }));
+    PressKey(FocusOf(app->MainThreadId()), VK_RETURN);
     EXPECT_TRUE(WaitClosed(box, 10000));
 }
 
@@ -111,9 +113,14 @@ INSTANTIATE_TEST_SUITE_P(Ways, DriverExit,
 
 TEST_F(Driver, ReadsPixelsOffTheScreen) {
     Start();
-    const Pixels shown = CaptureScreen(main.ClientScreenRect());
-    // The button's caption is dark, the window's empty face is not.
-    EXPECT_GT(CountDark(shown, main.ChildByText("Button", "Hello").RectInParent()), 20);
+    // The button's caption is dark once painted, the window's empty face
+    // never is.
+    const Rect hello = main.ChildByText("Button", "Hello").RectInParent();
+    Pixels shown;
+    EXPECT_TRUE(WaitUntil([&] {
+        shown = CaptureScreen(main.ClientScreenRect());
+        return CountDark(shown, hello) > 20;
+    }));
     EXPECT_EQ(CountDark(shown, {10, 120, 200, 60}), 0);
 }
 

@@ -252,7 +252,10 @@ TEST_P(Browse, PreselectsTheFolderAndTakesOnlyAConfirmedChoice) {
     }
     const Window dialog = WaitForDialog(app->Pid(), "Browse for Folder", DefaultTimeoutMs);
     ASSERT_TRUE(dialog) << DescribeDialogs(app->Pid());
-    for (int i = 0; i < GetParam().levelsUp; ++i) ASSERT_TRUE(SelectParentFolder(dialog));
+    ASSERT_TRUE(WaitForFolderSelection(dialog, DefaultTimeoutMs)) << "nothing preselected";
+    for (int i = 0; i < GetParam().levelsUp; ++i) {
+        ASSERT_TRUE(SelectParentFolder(dialog)) << "going up level " << i + 1;
+    }
     PressButton(dialog, GetParam().button);
     ASSERT_TRUE(WaitClosed(dialog, DefaultTimeoutMs));
     ASSERT_TRUE(DrainPostedInput(app->dir));

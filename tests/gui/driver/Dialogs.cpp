@@ -39,9 +39,23 @@ std::string DescribeDialogs(DWORD pid) {
     return result.empty() ? "(no dialog)" : result;
 }
 
+namespace {
+
+Window FolderTree(const Window& browseDialog) {
+    return browseDialog.FindDescendant([](const Window& w) { return w.ClassName() == WC_TREEVIEWA; });
+}
+
+}  // namespace
+
+bool WaitForFolderSelection(const Window& browseDialog, DWORD timeoutMs) {
+    return WaitUntil([&] {
+        const Window tree = FolderTree(browseDialog);
+        return tree && tree.Send(TVM_GETNEXTITEM, TVGN_CARET, 0) != 0;
+    }, timeoutMs);
+}
+
 bool SelectParentFolder(const Window& browseDialog) {
-    const Window tree = browseDialog.FindDescendant(
-        [](const Window& w) { return w.ClassName() == WC_TREEVIEWA; });
+    const Window tree = FolderTree(browseDialog);
     if (!tree) return false;
     // Item handles are plain values: these messages need no marshalling.
     const LRESULT selected = tree.Send(TVM_GETNEXTITEM, TVGN_CARET, 0);

@@ -23,7 +23,10 @@ bool WaitClosed(const Window& window, DWORD timeoutMs);
 // messages.
 std::string DescribeDialogs(DWORD pid);
 
-// The folder-browse dialog's tree: select the parent of the selected item.
+// The folder-browse dialog's tree: waits until an item is selected (the
+// preselection is made while the dialog starts).
+bool WaitForFolderSelection(const Window& browseDialog, DWORD timeoutMs);
+// Selects the parent of the selected item.
 bool SelectParentFolder(const Window& browseDialog);
 
 }  // namespace bvt::gui
