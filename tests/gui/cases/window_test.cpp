@@ -61,11 +61,16 @@ TEST_F(Splash, OnTopBorderlessCentredUntilTheMainWindowHasTheFocus) {
     const Rect frame = splash.ScreenRect();
     const SIZE client = splash.ClientSize();
     const LONG_PTR style = splash.Style();
-    const bool topmost = (splash.ExStyle() & WS_EX_TOPMOST) != 0;
+    const LONG_PTR exStyle = splash.ExStyle();
+    const bool owned = GetWindow(splash.Handle(), GW_OWNER) != nullptr;
     const HCURSOR splashCursor = CurrentCursor();
     app->process().Resume();
 
-    EXPECT_TRUE(topmost);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    // The shell gives a button to unowned windows unless they are tool
+    // windows, and to any window that asks for one.
+    EXPECT_TRUE((owned || (exStyle & WS_EX_TOOLWINDOW)) && !(exStyle & WS_EX_APPWINDOW))
+        << "the splash would have a taskbar button of its own";
     EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_DLGFRAME | WS_BORDER | WS_SYSMENU), 0);
     EXPECT_EQ(client.cx, 289);
     EXPECT_EQ(client.cy, 68);
