@@ -13,13 +13,17 @@ namespace bvt {
 
 namespace {
 
-std::wstring AnsiToWide(const std::string& text) {
-    if (text.empty()) return {};
+// The path as the zero-terminated UTF-16 text the link object saves to.
+// (A vector, not std::wstring: the installer links no wide-string code.)
+std::vector<wchar_t> AnsiToWide(const std::string& text) {
+    std::vector<wchar_t> wide(1, L'\0');
+    if (text.empty()) return wide;
     const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (length <= 0) return {};
-    std::vector<wchar_t> wide(static_cast<size_t>(length));
+    if (length <= 0) return wide;
+    wide.resize(static_cast<size_t>(length) + 1);
     MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return std::wstring(wide.data(), wide.size());
+    wide[static_cast<size_t>(length)] = L'\0';
+    return wide;
 }
 
 }  // namespace
@@ -39,7 +43,7 @@ void CreateShortcut(const std::string& target, const std::string& arguments, con
     link->SetArguments(arguments.c_str());
     link->SetWorkingDirectory(ExtractFilePath(target).c_str());
     link->SetDescription(description.c_str());
-    file->Save(AnsiToWide(shortcutFile).c_str(), FALSE);
+    file->Save(AnsiToWide(shortcutFile).data(), FALSE);
 }
 
 }  // namespace bvt

@@ -3,16 +3,20 @@
 // formats for a particular window or console.
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 namespace bvt {
 
 // Base of every exception the program raises itself.
-class Exception : public std::runtime_error {
+class Exception : public std::exception {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
-    std::string Message() const { return what(); }
+    explicit Exception(std::string message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+    const std::string& Message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 class EStreamError : public Exception {
