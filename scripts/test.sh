@@ -18,6 +18,7 @@ scripts/fuzz.sh || status=1
 
 step "Windows build checks"
 scripts/check-windows-build.sh || status=1
+scripts/sizes.sh
 
 step "Windows tests under Wine"
 scripts/wine-prefix.sh || status=1
