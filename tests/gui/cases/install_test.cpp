@@ -212,6 +212,14 @@ TEST_F(Install, TrailingBackslashIsKept) {
               "\"C:\\Trail\\Brivanta\\\\Brivanta.exe\" \"C:\\Trail\\Brivanta\\\\sample.bvt\"");
 }
 
+TEST_F(Install, DriveRoot) {
+    // What Browse gives for a drive: its root, with the backslash.
+    StartWith({"", "C:\\", true, false, true});
+    const Launched launched = InstallAndExpectSuccess(true);
+    EXPECT_EQ(launched.caption, "sample.bvt - Brivanta");
+    EXPECT_EQ(launched.commandLine, "\"C:\\\\Brivanta.exe\" \"C:\\\\sample.bvt\"");
+}
+
 TEST_F(Install, ForUninstall) {
     // install.sh put a file of the user's into the folder beforehand.
     StartWith({"", "", true, true, false});

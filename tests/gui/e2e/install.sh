@@ -66,6 +66,10 @@ case $case_name in
     expect_installed_files 'C:\Trail\Brivanta'
     expect_registration 'C:\Trail\Brivanta\' 1
     ;;
+  DriveRoot)
+    expect_installed_files 'C:\' --among-others
+    expect_registration 'C:\' 1
+    ;;
   ForUninstall)
     expect_installed_files "$pf" keep.txt
     expect_registration "$pf" 1
