@@ -14,8 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
 
 if [ -z "${DISPLAY:-}" ]; then
-  # A random first display number: parallel runs would race for the same one.
-  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
 "$root/scripts/wine-prefix.sh" || exit 1
 
