@@ -17,7 +17,7 @@ for exe in build/fuzz/tests/fuzz/fuzz_*; do
   [ -d "$seeds" ] && args+=("$seeds")
   if "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -artifact_prefix=build/fuzz/crashes/"$name"- \
        "${args[@]}" >build/fuzz/$name.log 2>&1; then
-    echo "fuzz $name: ok ($(grep -o 'stat::number_of_executed_runs: *[0-9]*' build/fuzz/$name.log | grep -o '[0-9]*$' || true) runs; $(tail -n1 build/fuzz/$name.log))"
+    echo "fuzz $name: ok ($(grep -o 'Done [0-9]* runs in [0-9]* second(s)' build/fuzz/$name.log | tail -n1))"
     passed=$((passed + 1))
   else
     echo "fuzz $name: FAILED"; tail -n 40 build/fuzz/$name.log
