@@ -21,6 +21,16 @@ void WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& by
     file.WriteBuffer(bytes.data(), bytes.size());
 }
 
+void WriteOutputFile(const std::string& path, const std::function<void(TStream&)>& write) {
+    try {
+        TFileStream file(path, FileMode::Create);
+        write(file);
+    } catch (...) {
+        DeleteFileAt(path);
+        throw;
+    }
+}
+
 std::vector<DescriptionBytes> LoadDescriptions(const std::string& path) {
     std::vector<std::uint8_t> bytes = ReadWholeFile(path);
     if (LooksLikeBinaryDescription(bytes.data(), bytes.size())) return {{"", std::move(bytes)}};

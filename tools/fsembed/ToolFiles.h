@@ -3,13 +3,21 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+namespace bvt {
+class TStream;
+}
 
 namespace bvt::fsembed {
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// Creates `path` and lets `write` fill it; if anything fails, the file is
+// deleted before the error goes on, so no half-written output is left behind.
+void WriteOutputFile(const std::string& path, const std::function<void(TStream&)>& write);
 
 struct DescriptionBytes {
     std::string resourceName;  // empty for a description file

@@ -2,6 +2,7 @@
 #include "Command.h"
 #include "CompressStream.h"
 #include "FileStream.h"
+#include "ToolFiles.h"
 
 namespace bvt::fsembed {
 
@@ -12,13 +13,9 @@ int RunCompress(const Arguments& args) {
     TFileStream source(args[0], FileMode::OpenRead);
     const std::int64_t size = source.Size();
     if (size > 0x7FFFFFFF) throw Exception(args[0] + ": file too large (2 GB or more)");
-    try {
-        TFileStream dest(args[1], FileMode::Create);
+    WriteOutputFile(args[1], [&](TStream& dest) {
         TCompressStream().CompressStream(source, dest, static_cast<std::int32_t>(size));
-    } catch (...) {
-        DeleteFileAt(args[1]);  // no half-written container is left behind
-        throw;
-    }
+    });
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "Command.h"
 #include "CompressStream.h"
 #include "FileStream.h"
+#include "ToolFiles.h"
 
 namespace bvt::fsembed {
 
@@ -10,13 +11,7 @@ namespace {
 int RunExpand(const Arguments& args) {
     RequireArgumentCount(args, 2, 2);
     TFileStream source(args[0], FileMode::OpenRead);
-    try {
-        TFileStream dest(args[1], FileMode::Create);
-        TCompressStream().ExpandStream(source, dest);
-    } catch (...) {
-        DeleteFileAt(args[1]);  // no half-restored file is left behind
-        throw;
-    }
+    WriteOutputFile(args[1], [&](TStream& dest) { TCompressStream().ExpandStream(source, dest); });
     return 0;
 }
 
