@@ -1,7 +1,5 @@
 #include "ComObj.h"
 
-#include <cstdio>
-
 #include "Registry.h"
 
 namespace bvt {
@@ -17,8 +15,10 @@ std::string OleErrorMessage(HRESULT code) {
                              static_cast<DWORD>(code), 0, buffer, sizeof buffer, nullptr);
     while (n > 0 && (buffer[n - 1] == '\r' || buffer[n - 1] == '\n' || buffer[n - 1] == ' ')) buffer[--n] = '\0';
     if (n > 0) return std::string(buffer, n);
-    char text[32];
-    std::snprintf(text, sizeof text, "OLE error %.8lx", static_cast<unsigned long>(static_cast<DWORD>(code)));
+    // "OLE error %.8x", written by hand: the installer links no printf.
+    std::string text = "OLE error 00000000";
+    DWORD value = static_cast<DWORD>(code);
+    for (std::size_t i = text.size(); value != 0; value >>= 4) text[--i] = "0123456789abcdef"[value & 15];
     return text;
 }
 
