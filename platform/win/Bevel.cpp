@@ -62,17 +62,11 @@ void TBevel::Paint(HDC dc) {
 
 LRESULT TBevel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
     case WM_NCHITTEST:
         return HTTRANSPARENT;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(handle_, &ps);
-        Paint(dc);
-        EndPaint(handle_, &ps);
-        return 0;
-    }
+    case WM_ERASEBKGND:
+    case WM_PAINT:
+        return PaintMessage(message);
     default:
         return TControl::WndProc(message, wParam, lParam);
     }

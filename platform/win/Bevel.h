@@ -17,9 +17,10 @@ public:
     void SetStyle(TBevelStyle v) { style_ = v; Invalidate(); }
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
-    void Paint(HDC dc);
+protected:
+    void Paint(HDC dc) override;
 
+private:
     TBevelShape shape_ = bsBox;
     TBevelStyle style_ = bsLowered;
 };

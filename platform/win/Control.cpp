@@ -147,6 +147,15 @@ void TControl::PaintParentBackground(HDC dc) const {
     FillRect(dc, &r, ColorBrush(parent_ ? parent_->EffectiveColor() : color_));
 }
 
+LRESULT TControl::PaintMessage(UINT message) {
+    if (message == WM_ERASEBKGND) return 1;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle_, &ps);
+    Paint(dc);
+    EndPaint(handle_, &ps);
+    return 0;
+}
+
 // --- TWinControl ---
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}

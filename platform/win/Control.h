@@ -99,6 +99,10 @@ protected:
     virtual CreateParams GetCreateParams() const;
     // Fills the parent's background into dc (for controls painted by us).
     void PaintParentBackground(HDC dc) const;
+    // For controls painted by us: answers WM_ERASEBKGND (Paint covers the
+    // whole client area, so nothing to erase) and WM_PAINT (calls Paint).
+    LRESULT PaintMessage(UINT message);
+    virtual void Paint(HDC) {}
     // The rectangle in the parent's client area; used when creating the window.
     virtual RECT BoundsRect() const;
     virtual void HandleCreated() {}

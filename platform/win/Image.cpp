@@ -29,18 +29,16 @@ void TImage::DefineProperties(TFiler& filer) {
         !picture_.Empty());
 }
 
+void TImage::Paint(HDC dc) {
+    PaintParentBackground(dc);
+    picture_.Draw(dc, 0, 0);
+}
+
 LRESULT TImage::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(handle_, &ps);
-        PaintParentBackground(dc);
-        picture_.Draw(dc, 0, 0);
-        EndPaint(handle_, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintMessage(message);
     default:
         return TControl::WndProc(message, wParam, lParam);
     }

@@ -16,6 +16,9 @@ public:
     void DefineProperties(TFiler& filer) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+protected:
+    void Paint(HDC dc) override;
+
 private:
     void AdjustSize();
 

@@ -58,14 +58,8 @@ void TPanel::Paint(HDC dc) {
 LRESULT TPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(handle_, &ps);
-        Paint(dc);
-        EndPaint(handle_, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintMessage(message);
     default:
         return TWinControl::WndProc(message, wParam, lParam);
     }

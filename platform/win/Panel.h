@@ -20,10 +20,9 @@ public:
 
 protected:
     CreateParams GetCreateParams() const override;
+    void Paint(HDC dc) override;
 
 private:
-    void Paint(HDC dc);
-
     TBevelCut bevelInner_ = bvNone;
     TBevelCut bevelOuter_ = bvRaised;
     int bevelWidth_ = 1;

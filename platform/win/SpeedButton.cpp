@@ -73,14 +73,8 @@ void TSpeedButton::Paint(HDC dc) {
 LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(handle_, &ps);
-        Paint(dc);
-        EndPaint(handle_, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintMessage(message);
     case WM_MOUSEMOVE: {
         const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         const RECT r{0, 0, width_, height_};

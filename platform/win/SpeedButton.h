@@ -20,9 +20,10 @@ public:
     void DefineProperties(TFiler& filer) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
-    void Paint(HDC dc);
+protected:
+    void Paint(HDC dc) override;
 
+private:
     TPicture glyph_;
     bool flat_ = false;
     int numGlyphs_ = 1;
