@@ -3,26 +3,11 @@
 
 #include "DocumentWindow.h"
 #include "LaunchArgument.h"
+#include "LibraryLoading.h"
 #include "resource.h"
 
-namespace {
-
-// DLLs load from the system folder only, never from the program's or the
-// document's folder. The call exists from Windows 7 (and with KB2533623);
-// older systems go on without it.
-void HardenLibraryLoading() {
-    using SetDirectories = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    if (kernel == nullptr) return;
-    auto set = reinterpret_cast<SetDirectories>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
-    if (set != nullptr) set(0x00000800);  // LOAD_LIBRARY_SEARCH_SYSTEM32
-}
-
-}  // namespace
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    HardenLibraryLoading();
+    bvt::HardenLibraryLoading();
     try {
         bvt::DocumentWindow window(instance);
         ShowWindow(window.Handle(), showCommand);

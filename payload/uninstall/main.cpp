@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "LibraryLoading.h"
 #include "RemovalReport.h"
 #include "StringUtils.h"
 #include "Uninstaller.h"
@@ -16,15 +17,6 @@
 namespace {
 
 constexpr char kCaption[] = "Brivanta Uninstall";
-
-void HardenLibraryLoading() {
-    using SetDirectories = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    if (kernel == nullptr) return;
-    auto set = reinterpret_cast<SetDirectories>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
-    if (set != nullptr) set(0x00000800);  // LOAD_LIBRARY_SEARCH_SYSTEM32
-}
 
 std::string OwnImagePath() {
     char path[MAX_PATH + 1] = {};
@@ -58,7 +50,7 @@ int ExitCodeOf(const bvt::RemovalReport& report) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    HardenLibraryLoading();
+    bvt::HardenLibraryLoading();
     bool silent = false;
     for (int i = 1; i < __argc; ++i) {
         if (bvt::SameText(__argv[i], "/S")) {
