@@ -39,29 +39,14 @@ rm -f "$run_dir"/*.png
 use_prefix "$run_dir/prefix"
 find "$drive" >/dev/null
 
-# Screenshots on request of the driver (see tests/gui/driver/Snapshot.h).
 snaps=$scratch/snaps
-mkdir -p "$snaps"
-(
-  while :; do
-    for ready in "$snaps"/*.ready; do
-      [ -e "$ready" ] || continue
-      name=$(basename "$ready" .ready)
-      import -window root "$run_dir/$name.png" 2>/dev/null
-      rm -f "$ready"
-      touch "$snaps/$name.done"
-    done
-    sleep 0.2
-  done
-) &
-watcher=$!
+start_snapshots "$snaps" "$run_dir"
 
 echo "=== installing Brivanta with $installer (prefix $prefix)"
 BVT_GUI_SNAP_DIR=$snaps BVT_PREFIX=$prefix scripts/wine-run.sh "$gui_tests" \
   --installer="$installer" --gtest_filter=Install.DefaultOptions --gtest_brief=1
 [ $? = 0 ] || fail "the installation through the window failed"
-kill "$watcher" 2>/dev/null
-wait "$watcher" 2>/dev/null
+stop_snapshots
 
 folder='C:\Program Files\Brivanta'
 echo

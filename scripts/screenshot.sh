@@ -16,26 +16,12 @@ gui_tests=$root/$out/x86_64/tests/gui/gui_tests.exe
 installer=$root/$out/dist/x86_64/BrivantaSetup.exe
 shots=$root/docs/screenshots
 mkdir -p "$shots"
-snaps=$(mktemp -d)
-trap 'rm -rf "$snaps"' EXIT
-
-(
-  while :; do
-    for ready in "$snaps"/*.ready; do
-      [ -e "$ready" ] || continue
-      name=$(basename "$ready" .ready)
-      import -window root "$shots/$name.png" 2>/dev/null
-      rm -f "$ready"
-      touch "$snaps/$name.done"
-    done
-    sleep 0.1
-  done
-) &
-watcher=$!
+source tests/gui/e2e/common.sh
+snaps=$scratch/snaps
+start_snapshots "$snaps" "$shots"
 BVT_GUI_SNAP_DIR=$snaps scripts/wine-run.sh "$gui_tests" --installer="$installer" \
   --gtest_filter=Screens.SplashAndMainWindow --gtest_brief=1
 rc=$?
-kill "$watcher" 2>/dev/null
-wait "$watcher" 2>/dev/null
+stop_snapshots
 ls -l "$shots"/splash.png "$shots"/main-window.png
 exit $rc

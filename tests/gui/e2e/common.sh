@@ -1,6 +1,6 @@
 # Helpers shared by the end-to-end scripts (sourced): a prefix of their
 # own, Windows paths on the Linux side, wine calls, registry reads through
-# one `reg query` batch, file and shortcut checks.
+# one `reg query` batch, file and shortcut checks, screenshots on request.
 # Needs: root (the repository), embed (the build's embed folder) for the
 # file checks. Defines failures, prefix, drive, user, scratch.
 
@@ -48,6 +48,32 @@ run_wine() {  # args...: output to $scratch/wine.out, \r stripped
   timeout 60 wineserver -w
   tr -d '\r' <"$scratch/wine.raw" | grep -v -e 'syswow64\\rundll32.exe' >"$scratch/wine.out"
   return $rc
+}
+
+# --- screenshots on request of the driver (tests/gui/driver/Snapshot.h) --
+# start_snapshots SNAPS OUT: for every NAME.ready the driver puts in SNAPS,
+# the whole screen goes to OUT/NAME.png, then NAME.done tells it so.
+start_snapshots() {
+  local snaps=$1 out=$2
+  mkdir -p "$snaps"
+  (
+    while :; do
+      for ready in "$snaps"/*.ready; do
+        [ -e "$ready" ] || continue
+        name=$(basename "$ready" .ready)
+        import -window root "$out/$name.png" 2>/dev/null
+        rm -f "$ready"
+        touch "$snaps/$name.done"
+      done
+      sleep 0.1
+    done
+  ) &
+  snapshot_watcher=$!
+}
+
+stop_snapshots() {
+  kill "$snapshot_watcher" 2>/dev/null
+  wait "$snapshot_watcher" 2>/dev/null
 }
 
 # --- registry: one `reg query` batch, then lookups in its output ---------
