@@ -74,43 +74,46 @@ private:
 //   RegisterClass<TFileSource>("TFileSource", "TComponent")
 //       .Boolean("Compress", [](TFileSource& c) { return c.Compress(); },
 //                            [](TFileSource& c, bool v) { c.SetCompress(v); });
+// Accessors are plain functions (capture-less lambdas convert to them), so
+// every property of a kind shares one wrapper: the installer stays small.
 template <class T>
 class ClassBuilder {
 public:
+    using Stored = bool (*)(T&);
+
     explicit ClassBuilder(ClassInfo& info) : info_(info) {}
 
-    ClassBuilder& Integer(const std::string& name, std::function<std::int64_t(T&)> get,
-                          std::function<void(T&, std::int64_t)> set, std::function<bool(T&)> stored = {}) {
+    ClassBuilder& Integer(const std::string& name, std::int64_t (*get)(T&), void (*set)(T&, std::int64_t),
+                          Stored stored = nullptr) {
         return Add(name, PropKind::Integer, {},
                    [get](TComponent& c) { return PropValue::Integer(get(static_cast<T&>(c))); },
                    [set](TComponent& c, const PropValue& v) { set(static_cast<T&>(c), v.integer); }, stored);
     }
-    ClassBuilder& String(const std::string& name, std::function<std::string(T&)> get,
-                         std::function<void(T&, const std::string&)> set, std::function<bool(T&)> stored = {}) {
+    ClassBuilder& String(const std::string& name, std::string (*get)(T&), void (*set)(T&, const std::string&),
+                         Stored stored = nullptr) {
         return Add(name, PropKind::String, {},
                    [get](TComponent& c) { return PropValue::String(get(static_cast<T&>(c))); },
                    [set](TComponent& c, const PropValue& v) { set(static_cast<T&>(c), v.text); }, stored);
     }
-    ClassBuilder& Boolean(const std::string& name, std::function<bool(T&)> get, std::function<void(T&, bool)> set,
-                          std::function<bool(T&)> stored = {}) {
+    ClassBuilder& Boolean(const std::string& name, bool (*get)(T&), void (*set)(T&, bool), Stored stored = nullptr) {
         return Add(name, PropKind::Boolean, {},
                    [get](TComponent& c) { return PropValue::Boolean(get(static_cast<T&>(c))); },
                    [set](TComponent& c, const PropValue& v) { set(static_cast<T&>(c), v.boolean); }, stored);
     }
     // Enumerations travel as identifiers; get/set work on the ordinal.
-    ClassBuilder& Enum(const std::string& name, std::vector<std::string> identifiers, std::function<int(T&)> get,
-                       std::function<void(T&, int)> set, std::function<bool(T&)> stored = {});
+    ClassBuilder& Enum(const std::string& name, std::vector<std::string> identifiers, int (*get)(T&),
+                       void (*set)(T&, int), Stored stored = nullptr);
     // Sets travel as lists of identifiers; get/set work on a bit mask
     // (bit i = identifiers[i]).
-    ClassBuilder& Set(const std::string& name, std::vector<std::string> identifiers, std::function<std::uint32_t(T&)> get,
-                      std::function<void(T&, std::uint32_t)> set, std::function<bool(T&)> stored = {});
+    ClassBuilder& Set(const std::string& name, std::vector<std::string> identifiers, std::uint32_t (*get)(T&),
+                      void (*set)(T&, std::uint32_t), Stored stored = nullptr);
 
     ClassInfo& Info() { return info_; }
 
 private:
     ClassBuilder& Add(const std::string& name, PropKind kind, std::vector<std::string> identifiers,
                       std::function<PropValue(TComponent&)> get, std::function<void(TComponent&, const PropValue&)> set,
-                      std::function<bool(T&)> stored) {
+                      Stored stored) {
         PropInfo p{name, kind, std::move(identifiers), std::move(get), std::move(set), {}};
         if (stored) p.stored = [stored](TComponent& c) { return stored(static_cast<T&>(c)); };
         info_.properties.push_back(std::move(p));
@@ -125,8 +128,7 @@ int IdentifierOrdinal(const std::string& property, const std::vector<std::string
 
 template <class T>
 ClassBuilder<T>& ClassBuilder<T>::Enum(const std::string& name, std::vector<std::string> identifiers,
-                                       std::function<int(T&)> get, std::function<void(T&, int)> set,
-                                       std::function<bool(T&)> stored) {
+                                       int (*get)(T&), void (*set)(T&, int), Stored stored) {
     auto ids = identifiers;
     return Add(name, PropKind::Enum, identifiers,
                [get, ids](TComponent& c) {
@@ -139,8 +141,7 @@ ClassBuilder<T>& ClassBuilder<T>::Enum(const std::string& name, std::vector<std:
 
 template <class T>
 ClassBuilder<T>& ClassBuilder<T>::Set(const std::string& name, std::vector<std::string> identifiers,
-                                      std::function<std::uint32_t(T&)> get, std::function<void(T&, std::uint32_t)> set,
-                                      std::function<bool(T&)> stored) {
+                                      std::uint32_t (*get)(T&), void (*set)(T&, std::uint32_t), Stored stored) {
     auto ids = identifiers;
     return Add(name, PropKind::Set, identifiers,
                [get, ids](TComponent& c) {
