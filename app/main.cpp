@@ -8,6 +8,7 @@
 #include "FileSrc.h"
 #include "Form.h"
 #include "GuiClasses.h"
+#include "LibraryLoading.h"
 #include "Screen.h"
 #include "ZipHost.h"
 #include "ZipMaster.h"
@@ -15,19 +16,6 @@
 #include "setup_main.h"
 
 namespace {
-
-// Libraries are loaded from the system folder only, never from the folder
-// the installer was started from (a planted DLL there would run with the
-// installer's rights). Resolved at run time: the function came with an
-// update of Windows 7 (KB2533623) and the program still starts without it.
-void RestrictLibrarySearch() {
-    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    auto setDirectories = kernel ? reinterpret_cast<SetDefaultDllDirectoriesFn>(
-                                       reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")))
-                                 : nullptr;
-    if (setDirectories) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
 
 void RegisterClasses() {
     bvt::RegisterGuiClasses();
@@ -61,7 +49,10 @@ void ConnectArchiveComponent() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    RestrictLibrarySearch();
+    // Libraries load from the system folder only, never from the folder the
+    // installer was started from (a planted DLL there would run with the
+    // installer's rights).
+    bvt::HardenLibraryLoading();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     try {

@@ -1,4 +1,5 @@
-// Start-up hardening shared by the payload's programs.
+// Start-up hardening shared by every program we ship: the installer and
+// the payload's programs call it first thing.
 #pragma once
 
 namespace bvt {

@@ -10,7 +10,7 @@ void HardenLibraryLoading() {
     if (kernel == nullptr) return;
     auto set = reinterpret_cast<SetDirectories>(
         reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
-    if (set != nullptr) set(0x00000800);  // LOAD_LIBRARY_SEARCH_SYSTEM32
+    if (set != nullptr) set(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 }  // namespace bvt
