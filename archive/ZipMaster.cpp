@@ -75,9 +75,7 @@ void TZipMaster::ReadDirectory() {
         try {
             zip::FileArchive archive(zipFileName_);  // closed at the end of this block
             const zip::ZipDirectory directory = zip::ReadZipDirectory(archive.Source());
-            for (const zip::ZipEntry& e : directory.entries)
-                entries_.push_back(TZipDirEntry{e.name, e.compressedSize, e.uncompressedSize, e.crc32, e.method,
-                                                e.dosDate, e.dosTime});
+            entries_ = directory.entries;
             offsetMismatch = directory.offsetMismatch;
             if (offsetMismatch) warning = zip::OffsetMismatchWarning(directory);
         } catch (const std::bad_alloc&) {

@@ -43,6 +43,7 @@
 #include <vector>
 
 #include "Component.h"
+#include "ZipDirectory.h"
 
 namespace bvt {
 
@@ -58,17 +59,6 @@ enum ExtrOption : std::uint32_t {
 };
 
 enum class TOverWriteMode { OvrConfirm, OvrAlways, OvrNever };
-
-// One entry of the contents list read from the central directory.
-struct TZipDirEntry {
-    std::string fileName;        // as stored
-    std::uint64_t compressedSize = 0;
-    std::uint64_t uncompressedSize = 0;
-    std::uint32_t crc32 = 0;
-    std::uint16_t method = 0;
-    std::uint16_t dosDate = 0;
-    std::uint16_t dosTime = 0;
-};
 
 // What the last Extract() achieved. Succeeded is true only when the engine
 // ran and every entry of the archive was written and verified.
@@ -101,7 +91,8 @@ public:
 
     const TZipOutcome& Outcome() const { return outcome_; }
     // The contents list read by the last SetZipFileName.
-    const std::vector<TZipDirEntry>& Entries() const { return entries_; }
+    // The contents list: the central directory read when ZipFileName was set.
+    const std::vector<zip::ZipEntry>& Entries() const { return entries_; }
     int Count() const { return static_cast<int>(entries_.size()); }
     // Messages and per-entry error codes the engine reported.
     const std::vector<std::string>& Messages() const { return messages_; }
@@ -166,7 +157,7 @@ private:
     TOverWriteMode sfxOverWriteMode_ = TOverWriteMode::OvrConfirm;
     bool trace_ = false, unattended_ = false, verbose_ = false;
 
-    std::vector<TZipDirEntry> entries_;
+    std::vector<zip::ZipEntry> entries_;
     std::vector<std::string> messages_;
     TZipOutcome outcome_;
     std::unique_ptr<EngineLibrary> engine_;  // loaded only during Extract()
